@@ -1,0 +1,7 @@
+#include "courses/CourseState.h"
+
+namespace courses {
+
+CourseState state;
+
+}  // namespace courses

@@ -1,0 +1,21 @@
+#include "holeview/Form4.h"
+
+namespace holeview {
+namespace {
+
+platform::FormSlot<Form4>& Slot() {
+    static platform::FormSlot<Form4> slot;
+    return slot;
+}
+
+}  // namespace
+
+Form4::Form4() : GameWindow(QStringLiteral("Quorvane course"), platform::WindowInput::PassesThrough) {
+    SetBackColor(qRgb(0, 192, 0));
+}
+
+Form4& Strip() { return Slot().Get(); }
+Form4* LoadedStrip() { return Slot().Loaded(); }
+void UnloadStrip() { Slot().Unload(); }
+
+}  // namespace holeview

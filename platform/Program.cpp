@@ -1,0 +1,99 @@
+#include "platform/Program.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QMessageBox>
+#include <QStandardPaths>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+namespace platform {
+namespace {
+
+struct ProgramSeams {
+    QString appFolder;
+    QString commandLine;
+    MessageHook messageHook;
+    EndHook endHook;
+    std::unique_ptr<QLockFile> instanceLock;
+};
+
+ProgramSeams& Seams() {
+    static ProgramSeams seams;
+    return seams;
+}
+
+const QString kUserCourseFileName = QStringLiteral("USER.TXT");
+
+}  // namespace
+
+QString AppFolder() {
+    if (!Seams().appFolder.isEmpty()) return Seams().appFolder;
+    return QCoreApplication::applicationDirPath();
+}
+
+void SetAppFolder(const QString& folder) { Seams().appFolder = folder; }
+
+QString PerUserFolder() {
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    if (folder.isEmpty()) folder = QDir::homePath() + QStringLiteral("/.config");
+    return folder + QStringLiteral("/quorvane");
+}
+
+QString SettingsFolder() {
+    const QFileInfo beside(AppFolder());
+    if (beside.isDir() && beside.isWritable()) return AppFolder();
+    QDir().mkpath(PerUserFolder());
+    return PerUserFolder();
+}
+
+QString UserCourseFilePath() {
+    const QString beside = AppFolder() + QLatin1Char('/') + kUserCourseFileName;
+    if (FileExists(beside)) return beside;
+    const QString perUser = PerUserFolder() + QLatin1Char('/') + kUserCourseFileName;
+    if (FileExists(perUser)) return perUser;
+    return beside;
+}
+
+QString CommandLineText() { return Seams().commandLine; }
+void SetCommandLineText(const QString& text) { Seams().commandLine = text; }
+
+bool AnotherInstanceRunning() {
+    ProgramSeams& s = Seams();
+    if (s.instanceLock) return false;
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (folder.isEmpty()) folder = QDir::tempPath();
+    auto lock = std::make_unique<QLockFile>(folder + QStringLiteral("/quorvane.lock"));
+    lock->setStaleLockTime(0);
+    if (!lock->tryLock(0)) return lock->error() == QLockFile::LockFailedError;
+    s.instanceLock = std::move(lock);
+    return false;
+}
+
+bool FileExists(const QString& path) { return QFileInfo(path).isFile(); }
+
+void MsgBox(const QString& text, const QString& title) {
+    if (Seams().messageHook) {
+        Seams().messageHook(text, title);
+        return;
+    }
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok);
+    box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    box.exec();
+}
+
+void SetMessageHook(MessageHook hook) { Seams().messageHook = std::move(hook); }
+
+void EndProgram(int exitCode) {
+    if (Seams().endHook) Seams().endHook(exitCode);
+    if (Seams().instanceLock) Seams().instanceLock->unlock();
+    std::fflush(nullptr);
+    std::_Exit(exitCode);
+}
+
+void SetEndHook(EndHook hook) { Seams().endHook = std::move(hook); }
+
+}  // namespace platform

@@ -1,0 +1,7 @@
+#include "settings/SettingsState.h"
+
+namespace settings {
+
+SettingsState state;
+
+}  // namespace settings

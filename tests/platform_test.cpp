@@ -1,0 +1,90 @@
+// The platform layer's own promises: rounding, units, code page 932, atomic writes.
+#include <QTest>
+
+#include "platform/Numeric.h"
+#include "platform/Screen.h"
+#include "platform/TextFiles.h"
+#include "platform/Windows.h"
+#include "tests/support/TestEnvironment.h"
+
+class PlatformTest : public QObject {
+    Q_OBJECT
+private slots:
+    void roundGoesToEvenOnHalves() {
+        QCOMPARE(platform::Round(0.5), 0);
+        QCOMPARE(platform::Round(1.5), 2);
+        QCOMPARE(platform::Round(2.5), 2);
+        QCOMPARE(platform::Round(-0.5), 0);
+        QCOMPARE(platform::Round(-1.5), -2);
+        QCOMPARE(platform::Round(-2.5), -2);
+        QCOMPARE(platform::Round(2.4999), 2);
+        QCOMPARE(platform::Round(-0.6), -1);
+        QCOMPARE(platform::Round(153.5), 154);
+        QCOMPARE(platform::Round(152.5), 152);
+    }
+
+    void intIsFloor() {
+        QCOMPARE(platform::Int(-0.5), -1);
+        QCOMPARE(platform::Int(5.99), 5);
+        QCOMPARE(platform::Int(-3.0), -3);
+    }
+
+    void leadingNumberTakesSignAndDigitsOnly() {
+        QCOMPARE(platform::LeadingNumber(u"+7"), 7.0);
+        QCOMPARE(platform::LeadingNumber(u"-12abc"), -12.0);
+        QCOMPARE(platform::LeadingNumber(u"abc"), 0.0);
+        QCOMPARE(platform::LeadingNumber(u" 2.5x"), 2.5);
+        QCOMPARE(platform::LeadingNumber(u""), 0.0);
+    }
+
+    void workAreaBottomIsTheSumOfTheTwoMetrics() {
+        testing::TestEnvironment env;
+        QCOMPARE(platform::GetSystemMetrics(platform::SM_CYFULLSCREEN) +
+                     platform::GetSystemMetrics(platform::SM_CYCAPTION),
+                 760);
+        QCOMPARE(platform::ScreenWidthTwips(), 19200);
+        QCOMPARE(platform::ScreenHeightTwips(), 12000);
+    }
+
+    void neighbouringTwipsRectanglesShareTheirPixelEdge() {
+        testing::TestEnvironment env;
+        const int groundY = 15 * 760 - 50;
+        const QRect ball = platform::TwipsToPixels(0, groundY - 80, 80, 80);
+        const QRect strip = platform::TwipsToPixels(0, groundY, 19200, 40);
+        QCOMPARE(ball.bottom() + 1, strip.top());
+        QCOMPARE(ball.size(), QSize(5, 5));
+        // Thinner than a pixel still shows one pixel, on the ground line.
+        const QRect bunker = platform::TwipsToPixels(3072, groundY - 10, 576, 10);
+        QCOMPARE(bunker.height(), 1);
+        QCOMPARE(bunker.bottom() + 1, strip.top());
+    }
+
+    void cp932MatchesWindows() {
+        const QByteArray white("\x94\x92", 2);
+        QCOMPARE(platform::DecodeCp932(white).value(), QString::fromUtf8("白"));
+        QCOMPARE(platform::EncodeCp932(QString::fromUtf8("赤")).value(), QByteArray("\x90\xD4", 2));
+        QCOMPARE(platform::EncodeCp932(QStringLiteral("\\")).value(), QByteArray("\\"));
+        QVERIFY(!platform::EncodeCp932(QString(QChar(0x301C))).has_value());
+        QVERIFY(!platform::DecodeCp932(QByteArray("\x81", 1)).has_value());
+    }
+
+    void failedAtomicWriteKeepsTheOldBytes() {
+        testing::TestEnvironment env;
+        const QString path = env.filePath(QStringLiteral("f.txt"));
+        QVERIFY(platform::WriteFileAtomically(path, "old contents\r\n"));
+        platform::InjectWriteFailureAfter(3);
+        QVERIFY(!platform::WriteFileAtomically(path, "new contents that fail\r\n"));
+        platform::InjectWriteFailureAfter(-1);
+        QCOMPARE(env.readFile(QStringLiteral("f.txt")), QByteArray("old contents\r\n"));
+    }
+
+    void linesEndWithCrLfCrOrLf() {
+        testing::TestEnvironment env;
+        env.writeFile(QStringLiteral("l.txt"), "a\r\nb\rc\nd");
+        QCOMPARE(platform::ReadCp932Lines(env.filePath(QStringLiteral("l.txt"))).value(),
+                 (QStringList{"a", "b", "c", "d"}));
+    }
+};
+
+QTEST_MAIN(PlatformTest)
+#include "platform_test.moc"
