@@ -1,1 +1,61 @@
-int main() { return 0; }
+// Quorvane: golf on the desktop.
+#include <QApplication>
+#include <QStringList>
+#include <cstdio>
+
+#include "game/AppIcon.h"
+#include "game/StartUp.h"
+#include "platform/Fonts.h"
+#include "platform/Program.h"
+
+namespace {
+
+const char kUsage[] =
+    "Usage: quorvane [HOLE]\n"
+    "Golf on the desktop. Without HOLE the start dialog chooses the course.\n"
+    "HOLE is a hole string (a par digit and up to 100 cells: T tee, P pin,\n"
+    "B bunker, W water, K tree, E end, _ fairway) played as all 18 holes.\n"
+    "  --help     show this text\n"
+    "  --version  show the version\n";
+
+// The game places its own top-level windows, which Wayland does not allow:
+// on a Wayland session it runs through XWayland.
+void PreferX11() {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
+        !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+        qputenv("QT_QPA_PLATFORM", "xcb");
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    if (arguments.value(0) == QLatin1String("--help")) {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
+    if (arguments.value(0) == QLatin1String("--version")) {
+        std::puts(QUORVANE_VERSION_TEXT);
+        return 0;
+    }
+
+    PreferX11();
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setApplicationName(QStringLiteral("Quorvane"));
+    QApplication::setWindowIcon(game::AppIcon());
+    platform::InstallFontSubstitutes();
+
+    // Qt has taken its own options out of argv by now.
+    const QString holeText = QApplication::arguments().mid(1).join(QLatin1Char(' '));
+    if (!holeText.isEmpty() && !(holeText.front() >= QLatin1Char('0') && holeText.front() <= QLatin1Char('9'))) {
+        platform::MsgBox(QStringLiteral("コマンドラインにはホールの文字列を指定してください。\r\n"
+                                        "先頭の1文字はパーの数字です（例: 4T____P___）。"),
+                         QStringLiteral("Quorvane"));
+        return 2;
+    }
+    platform::SetCommandLineText(holeText);
+    game::StartUp();
+}

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Starts the real game in an empty folder on a private desktop, accepts the
+# start dialog and checks hole 1 lies where it belongs.
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+trap e2e_cleanup EXIT
+
+E2E_DIR="$(mktemp -d)"
+cp "$1" "$E2E_DIR/quorvane"
+start_desktop 1280x800
+
+"$E2E_DIR/quorvane" >"$E2E_DIR/out.log" 2>&1 &
+E2E_PIDS+=($!)
+
+dialog="$(wait_window '^Quorvane$' 15)" || fail "the start dialog did not appear"
+xdotool windowactivate --sync "$dialog" 2>/dev/null || true
+xdotool key --window "$dialog" Return
+
+ball="$(wait_window '^Quorvane ball$' 15)" || fail "the ball did not appear"
+strip="$(wait_window '^Quorvane course$' 5)" || fail "the course strip did not appear"
+sleep 0.5
+
+grep -q $'^Course=#\r$' "$E2E_DIR/QVN.ini" || fail "QVN.ini does not hold Course=#"
+
+# No panel: the work area is the whole 800-pixel screen, so the ground line
+# lies 50 twips (3.33 pixels) above its bottom, at pixel row 796.
+read -r bx by bw bh <<<"$(window_geometry "$ball")"
+read -r sx sy sw sh <<<"$(window_geometry "$strip")"
+echo "ball $bx $by ${bw}x$bh, strip $sx $sy ${sw}x$sh"
+[[ "$bw" == 5 && "$bh" == 5 ]] || fail "the ball is ${bw}x$bh pixels, not 5x5"
+[[ "$bx" == 0 ]] || fail "the ball is not on the tee of hole 1 (x $bx)"
+[[ "$sy" == 796 && "$sx" == 0 && "$sw" == 1280 ]] || fail "the strip is not across the screen above its bottom"
+[[ $((by + bh)) == "$sy" ]] || fail "the ball does not rest on the ground line"
+echo "hole_e2e passed"

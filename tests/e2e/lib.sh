@@ -1,0 +1,54 @@
+# Shared by the end-to-end tests: a private X display with a window manager,
+# started and stopped by process id, and small waits on windows.
+
+E2E_PIDS=()
+
+e2e_cleanup() {
+    local pid
+    for pid in "${E2E_PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
+    for pid in "${E2E_PIDS[@]}"; do wait "$pid" 2>/dev/null || true; done
+    [[ -n "${E2E_DIR:-}" ]] && rm -rf "$E2E_DIR"
+}
+
+fail() {
+    echo "FAIL: $*" >&2
+    if [[ -n "${DISPLAY:-}" ]]; then import -window root "${E2E_SHOT:-/tmp/quorvane-e2e-fail.png}" 2>/dev/null || true; fi
+    exit 1
+}
+
+# Starts Xvfb (width x height) and openbox; sets DISPLAY.
+start_desktop() {
+    local size="$1" fd_file
+    fd_file="$(mktemp)"
+    Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$fd_file" 2>/dev/null &
+    E2E_PIDS+=($!)
+    for _ in $(seq 100); do [[ -s "$fd_file" ]] && break; sleep 0.05; done
+    [[ -s "$fd_file" ]] || fail "Xvfb did not start"
+    export DISPLAY=":$(head -n1 "$fd_file")"
+    rm -f "$fd_file"
+    openbox --sm-disable >/dev/null 2>&1 &
+    E2E_PIDS+=($!)
+    for _ in $(seq 100); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+        sleep 0.05
+    done
+    fail "openbox did not start"
+}
+
+# Prints the id of the first visible window whose name matches, waiting up to $2 seconds.
+wait_window() {
+    local pattern="$1" seconds="${2:-10}" id
+    for _ in $(seq $((seconds * 10))); do
+        id="$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null | head -n1 || true)"
+        [[ -n "$id" ]] && { echo "$id"; return 0; }
+        sleep 0.1
+    done
+    return 1
+}
+
+# Absolute geometry of a window as "x y width height".
+window_geometry() {
+    xwininfo -id "$1" | awk '
+        /Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
+        /Width:/ {w=$NF} /Height:/ {h=$NF} END {print x, y, w, h}'
+}
