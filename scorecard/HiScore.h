@@ -1,0 +1,22 @@
+#pragma once
+// The best finished round of each course set, kept in the settings file.
+
+#include <QDateTime>
+#include <QString>
+
+#include "game/RoundState.h"
+
+namespace scorecard {
+
+// "HISCORE", "HISCORE@", "HISCORE*"; empty for an unknown code.
+QString HiScoreKey(int courseSet);
+
+// The total difference an entry records: the text after its last space, read
+// by the leading-number rule.
+double StoredTotal(const QString& entry);
+
+// Replaces the course set's entry when the round is over and strictly better,
+// and returns the entry to show (empty when there is none).
+QString KeepHiScore(const game::RoundState& round, int courseSet, const QDateTime& when);
+
+}  // namespace scorecard

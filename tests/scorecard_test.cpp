@@ -1,0 +1,223 @@
+// The score texts of a round and the high score kept for each course set.
+#include <QFile>
+#include <QTest>
+
+#include "game/RoundState.h"
+#include "scorecard/CardText.h"
+#include "scorecard/HiScore.h"
+#include "scorecard/ScoreCard.h"
+#include "settings/Profile.h"
+#include "tests/support/SampleRound.h"
+#include "tests/support/TestEnvironment.h"
+
+namespace {
+
+const QString kData = QStringLiteral("Data");
+const QDateTime kEndOfRound(QDate(2007, 7, 16), QTime(22, 10, 5));
+
+// Holes 1 to 3 played, hole 4 being played.
+game::RoundState RoundAtHoleFour() {
+    game::RoundState round = testing::FinishedBeginnerRound();
+    for (int hole = 4; hole <= 18; ++hole) round.holeStrokes[hole] = 0;
+    round.currentHole = 4;
+    round.roundOver = platform::kFalse;
+    return round;
+}
+
+// A round whose total difference is the given value.
+game::RoundState FinishedRoundOf(int difference) {
+    game::RoundState round = testing::FinishedBeginnerRound();
+    round.holeStrokes[1] += difference - 7;
+    return round;
+}
+
+QString WithCrLf(const char* lines) {
+    return QString::fromUtf8(lines).replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+}
+
+QStringList CardLines(const QString& card) {
+    return card.split(QStringLiteral("\r\n"));
+}
+
+}  // namespace
+
+class ScoreCardTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void finishedRoundCardReplacesAWorseHighScore() {
+        testing::TestEnvironment env;
+        settings::WriteSetting(kData, QStringLiteral("HISCORE"),
+                               QStringLiteral("2007/07/15 21:04:33 > +9"));
+        const game::RoundState round = testing::FinishedBeginnerRound();
+
+        const QString entry = scorecard::KeepHiScore(round, 0, kEndOfRound);
+        const QString card = scorecard::CardText(round, 0, entry);
+
+        QCOMPARE(card, WithCrLf("+----+-------+-------+-------+\n"
+                                "| No.|  Par  | Score |       |\n"
+                                "+----+-------+-------+-------+\n"
+                                "|  1 |    +4 |    +5 |    +1 |\n"
+                                "+----+-------+-------+-------+\n"
+                                "|  2 |    +3 |    +3 |     0 |\n"
+                                "+----+-------+-------+-------+\n"
+                                "|  3 |    +5 |    +6 |    +1 |\n"
+                                "+----+-------+-------+-------+\n"
+                                "|  4 |    +3 |    +4 |    +1 |\n"
+                                "+----+-------+-------+-------+\n"
+                                "|  5 |    +5 |    +5 |     0 |\n"
+                                "+----+-------+-------+-------+\n"
+                                "|  6 |    +5 |    +6 |    +1 |\n"
+                                "+----+-------+-------+-------+\n"
+                                "|  7 |    +4 |    +4 |     0 |\n"
+                                "+----+-------+-------+-------+\n"
+                                "|  8 |    +4 |    +5 |    +1 |\n"
+                                "+----+-------+-------+-------+\n"
+                                "|  9 |    +3 |    +3 |     0 |\n"
+                                "+----+-------+-------+-------+\n"
+                                "| 10 |    +5 |    +5 |     0 |\n"
+                                "+----+-------+-------+-------+\n"
+                                "| 11 |    +4 |    +4 |     0 |\n"
+                                "+----+-------+-------+-------+\n"
+                                "| 12 |    +3 |    +4 |    +1 |\n"
+                                "+----+-------+-------+-------+\n"
+                                "| 13 |    +4 |    +5 |    +1 |\n"
+                                "+----+-------+-------+-------+\n"
+                                "| 14 |    +4 |    +4 |     0 |\n"
+                                "+----+-------+-------+-------+\n"
+                                "| 15 |    +4 |    +3 |    -1 |\n"
+                                "+----+-------+-------+-------+\n"
+                                "| 16 |    +4 |    +4 |     0 |\n"
+                                "+----+-------+-------+-------+\n"
+                                "| 17 |    +3 |    +3 |     0 |\n"
+                                "+----+-------+-------+-------+\n"
+                                "| 18 |    +5 |    +6 |    +1 |\n"
+                                "+====+=======+=======+=======+\n"
+                                "|    |   +72 |   +79 |    +7 |\n"
+                                "+----+-------+-------+-------+\n"
+                                "入門コース：HI-SCORE\n"
+                                "   2007/07/16 22:10:05 > +7"));
+        QCOMPARE(settings::ReadSetting(kData, QStringLiteral("HISCORE")),
+                 QStringLiteral("2007/07/16 22:10:05 > +7"));
+    }
+
+    void clipboardTextsOfTheSameRound() {
+        const game::RoundState round = testing::FinishedBeginnerRound();
+        QCOMPARE(scorecard::TabSeparatedText(round, kEndOfRound),
+                 WithCrLf("2007/07/16 22:10:05\n"
+                          "No.\tPar\tScore\n"
+                          "1\t+4\t+5\t+1\n2\t+3\t+3\t 0\n3\t+5\t+6\t+1\n4\t+3\t+4\t+1\n"
+                          "5\t+5\t+5\t 0\n6\t+5\t+6\t+1\n7\t+4\t+4\t 0\n8\t+4\t+5\t+1\n"
+                          "9\t+3\t+3\t 0\n10\t+5\t+5\t 0\n11\t+4\t+4\t 0\n12\t+3\t+4\t+1\n"
+                          "13\t+4\t+5\t+1\n14\t+4\t+4\t 0\n15\t+4\t+3\t-1\n16\t+4\t+4\t 0\n"
+                          "17\t+3\t+3\t 0\n18\t+5\t+6\t+1\n"
+                          "\t+72\t+79\t+7\n"));
+        QCOMPARE(scorecard::ColumnText(round, 0, kEndOfRound),
+                 WithCrLf("入門コース：2007/07/16 22:10:05\nScore\n"
+                          "+5\n+3\n+6\n+4\n+5\n+6\n+4\n+5\n+3\n+5\n+4\n+4\n+5\n+4\n+3\n+4\n+3\n+6\n"
+                          "+79\n"));
+        QVERIFY(scorecard::ColumnText(round, 1, kEndOfRound).startsWith(u"本格コース：2007"));
+        QVERIFY(scorecard::ColumnText(round, 2, kEndOfRound).startsWith(u"自作コース：2007"));
+    }
+
+    void midRoundTextsShowOnlyThePlayedHolesAndNeverWrite() {
+        testing::TestEnvironment env;
+        const QString stored = QStringLiteral("2007/07/15 21:04:33 > +9");
+        settings::WriteSetting(kData, QStringLiteral("HISCORE@"), stored);
+        const QByteArray fileBefore = env.readFile(QStringLiteral("QVN.ini"));
+        const game::RoundState round = RoundAtHoleFour();
+
+        const QString entry = scorecard::KeepHiScore(round, 1, kEndOfRound);
+        const QStringList card = CardLines(scorecard::CardText(round, 1, entry));
+
+        QCOMPARE(card.size(), 43);
+        QCOMPARE(card[7], QStringLiteral("|  3 |    +5 |    +6 |    +1 |"));
+        QCOMPARE(card[9], QStringLiteral("|  4 |    +3 | ----- | ----- |"));
+        QCOMPARE(card[37], QStringLiteral("| 18 |    +5 | ----- | ----- |"));
+        QCOMPARE(card[39], QStringLiteral("|    |   +72 |   +14 | ----- |"));
+        QCOMPARE(card[41], QStringLiteral("本格コース：HI-SCORE"));
+        QCOMPARE(card[42], QStringLiteral("   ") + stored);
+        QCOMPARE(scorecard::KeepHiScore(round, 0, kEndOfRound), QString());
+        QCOMPARE(env.readFile(QStringLiteral("QVN.ini")), fileBefore);
+
+        const QStringList tabRows =
+            scorecard::TabSeparatedText(round, kEndOfRound).split(QStringLiteral("\r\n"));
+        QCOMPARE(tabRows[5], QStringLiteral("4\t+3\t-----\t-----"));
+        QCOMPARE(tabRows[20], QStringLiteral("\t+72\t+14\t-----"));
+        const QStringList column =
+            scorecard::ColumnText(round, 1, kEndOfRound).split(QStringLiteral("\r\n"));
+        QCOMPARE(column[5], QStringLiteral("-----"));
+        QCOMPARE(column[20], QStringLiteral("+14"));
+    }
+
+    void cellsShowZeroParAndNeverCutAWideValue() {
+        game::RoundState round = testing::FinishedBeginnerRound();
+        round.holePar[1] = 0;
+        round.holeStrokes[2] = 123456;
+        const QStringList card = CardLines(scorecard::CardText(round, 2, QString()));
+        QCOMPARE(card[3], QStringLiteral("|  1 |     0 |    +5 |    +5 |"));
+        QCOMPARE(card[5], QStringLiteral("|  2 |    +3 | +123456 | +123453 |"));
+        QCOMPARE(card[41], QStringLiteral("自作コース：HI-SCORE"));
+        QCOMPARE(card[42], QStringLiteral("   "));
+    }
+
+    void onlyAStrictlyBetterRoundReplacesTheEntry_data() {
+        QTest::addColumn<int>("courseSet");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<int>("difference");
+        QTest::addColumn<bool>("replaced");
+        const QString plus7 = QStringLiteral("2007/07/15 21:04:33 > +7");
+        const QString zero = QStringLiteral("2007/07/15 21:04:33 >  0");
+        QTest::newRow("first of beginner") << 0 << "HISCORE" << QString() << -3 << true;
+        QTest::newRow("first of full") << 1 << "HISCORE@" << QString() << 4 << true;
+        QTest::newRow("first zero") << 2 << "HISCORE*" << QString() << 0 << true;
+        QTest::newRow("equal keeps old date") << 2 << "HISCORE*" << plus7 << 7 << false;
+        QTest::newRow("worse") << 2 << "HISCORE*" << plus7 << 8 << false;
+        QTest::newRow("better") << 2 << "HISCORE*" << plus7 << 6 << true;
+        QTest::newRow("stored zero equalled") << 0 << "HISCORE" << zero << 0 << false;
+        QTest::newRow("stored zero beaten") << 0 << "HISCORE" << zero << -1 << true;
+        QTest::newRow("no spaces read whole") << 1 << "HISCORE@"
+                                              << "+3" << 3 << false;
+        QTest::newRow("no spaces beaten") << 1 << "HISCORE@"
+                                          << "+3" << 2 << true;
+        QTest::newRow("no number counts 0") << 1 << "HISCORE@"
+                                            << "best ever" << 0 << false;
+        QTest::newRow("no number beaten") << 1 << "HISCORE@"
+                                          << "x > great" << -1 << true;
+        QTest::newRow("text after number") << 1 << "HISCORE@"
+                                           << "x > -4strokes" << -4 << false;
+        QTest::newRow("huge stored total") << 1 << "HISCORE@"
+                                           << "x > +99999999999" << 500 << true;
+    }
+
+    void onlyAStrictlyBetterRoundReplacesTheEntry() {
+        QFETCH(int, courseSet);
+        QFETCH(QString, key);
+        QFETCH(QString, stored);
+        QFETCH(int, difference);
+        QFETCH(bool, replaced);
+        testing::TestEnvironment env;
+        if (!stored.isEmpty()) settings::WriteSetting(kData, key, stored);
+
+        const QString entry =
+            scorecard::KeepHiScore(FinishedRoundOf(difference), courseSet, kEndOfRound);
+
+        const QString record =
+            QStringLiteral("2007/07/16 22:10:05 > ") + scorecard::SignedText(difference);
+        QCOMPARE(entry, replaced ? record : stored);
+        QCOMPARE(settings::ReadSetting(kData, key), entry);
+        if (replaced) QCOMPARE(scorecard::StoredTotal(entry), double(difference));
+    }
+
+    void unknownCourseSetTouchesNoEntry() {
+        testing::TestEnvironment env;
+        QCOMPARE(scorecard::KeepHiScore(testing::FinishedBeginnerRound(), 7, kEndOfRound),
+                 QString());
+        QVERIFY(!QFile::exists(env.filePath(QStringLiteral("QVN.ini"))));
+        QVERIFY(scorecard::CardText(testing::FinishedBeginnerRound(), 7, QString())
+                    .endsWith(u"\r\nHI-SCORE\r\n   "));
+    }
+};
+
+QTEST_GUILESS_MAIN(ScoreCardTest)
+#include "scorecard_test.moc"
