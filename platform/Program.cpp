@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <cstdio>
 #include <cstdlib>
@@ -35,7 +36,9 @@ QString AppFolder() {
     return QCoreApplication::applicationDirPath();
 }
 
-void SetAppFolder(const QString& folder) { Seams().appFolder = folder; }
+void SetAppFolder(const QString& folder) {
+    Seams().appFolder = folder;
+}
 
 QString PerUserFolder() {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
@@ -58,22 +61,32 @@ QString UserCourseFilePath() {
     return beside;
 }
 
-QString CommandLineText() { return Seams().commandLine; }
-void SetCommandLineText(const QString& text) { Seams().commandLine = text; }
+QString CommandLineText() {
+    return Seams().commandLine;
+}
+void SetCommandLineText(const QString& text) {
+    Seams().commandLine = text;
+}
 
 bool AnotherInstanceRunning() {
     ProgramSeams& s = Seams();
     if (s.instanceLock) return false;
     QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (folder.isEmpty()) folder = QDir::tempPath();
-    auto lock = std::make_unique<QLockFile>(folder + QStringLiteral("/quorvane.lock"));
+    // One game per desktop: the display is part of the lock's name.
+    QString display = qEnvironmentVariable("DISPLAY");
+    display.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9]")), QStringLiteral("_"));
+    auto lock =
+        std::make_unique<QLockFile>(folder + QStringLiteral("/quorvane%1.lock").arg(display));
     lock->setStaleLockTime(0);
     if (!lock->tryLock(0)) return lock->error() == QLockFile::LockFailedError;
     s.instanceLock = std::move(lock);
     return false;
 }
 
-bool FileExists(const QString& path) { return QFileInfo(path).isFile(); }
+bool FileExists(const QString& path) {
+    return QFileInfo(path).isFile();
+}
 
 void MsgBox(const QString& text, const QString& title) {
     if (Seams().messageHook) {
@@ -85,7 +98,9 @@ void MsgBox(const QString& text, const QString& title) {
     box.exec();
 }
 
-void SetMessageHook(MessageHook hook) { Seams().messageHook = std::move(hook); }
+void SetMessageHook(MessageHook hook) {
+    Seams().messageHook = std::move(hook);
+}
 
 void EndProgram(int exitCode) {
     if (Seams().endHook) Seams().endHook(exitCode);
@@ -94,6 +109,8 @@ void EndProgram(int exitCode) {
     std::_Exit(exitCode);
 }
 
-void SetEndHook(EndHook hook) { Seams().endHook = std::move(hook); }
+void SetEndHook(EndHook hook) {
+    Seams().endHook = std::move(hook);
+}
 
 }  // namespace platform

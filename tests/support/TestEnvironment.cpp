@@ -3,7 +3,10 @@
 #include <QFile>
 
 #include "courses/CourseState.h"
+#include "game/Form1.h"
 #include "game/RoundState.h"
+#include "holeview/Form4.h"
+#include "holeview/Form8.h"
 #include "holeview/HoleViewState.h"
 #include "platform/Program.h"
 #include "platform/Runtime.h"
@@ -27,6 +30,9 @@ void ResetAllState() {
     settings::state = {};
     courses::state = {};
     holeview::CloseSprites();
+    holeview::UnloadStrip();
+    holeview::UnloadFlag();
+    game::UnloadBall();
 }
 
 TestEnvironment::TestEnvironment() {
