@@ -28,7 +28,8 @@ bool ChooseCourse() {
     }
     if (!settings::state.startAccepted) return false;
     const QString code = courses::CourseSetCode(settings::state.courseSet);
-    if (!code.isEmpty()) settings::WriteSetting(QStringLiteral("Setting"), QStringLiteral("Course"), code);
+    if (!code.isEmpty())
+        settings::WriteSetting(QStringLiteral("Setting"), QStringLiteral("Course"), code);
     return true;
 }
 

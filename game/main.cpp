@@ -50,7 +50,8 @@ int main(int argc, char** argv) {
 
     // Qt has taken its own options out of argv by now.
     const QString holeText = QApplication::arguments().mid(1).join(QLatin1Char(' '));
-    if (!holeText.isEmpty() && !(holeText.front() >= QLatin1Char('0') && holeText.front() <= QLatin1Char('9'))) {
+    if (!holeText.isEmpty() &&
+        !(holeText.front() >= QLatin1Char('0') && holeText.front() <= QLatin1Char('9'))) {
         platform::MsgBox(QStringLiteral("コマンドラインにはホールの文字列を指定してください。\r\n"
                                         "先頭の1文字はパーの数字です（例: 4T____P___）。"),
                          QStringLiteral("Quorvane"));

@@ -10,7 +10,8 @@ platform::FormSlot<Form4>& Slot() {
 
 }  // namespace
 
-Form4::Form4() : GameWindow(QStringLiteral("Quorvane course"), platform::WindowInput::PassesThrough) {
+Form4::Form4()
+    : GameWindow(QStringLiteral("Quorvane course"), platform::WindowInput::PassesThrough) {
     SetBackColor(qRgb(0, 192, 0));
 }
 

@@ -46,14 +46,8 @@ void Form8::paintEvent(QPaintEvent* event) {
     QPainter(this).drawImage(0, 0, picture);
 }
 
-Form8& Flag() {
-    return Slot().Get();
-}
-Form8* LoadedFlag() {
-    return Slot().Loaded();
-}
-void UnloadFlag() {
-    Slot().Unload();
-}
+Form8& Flag() { return Slot().Get(); }
+Form8* LoadedFlag() { return Slot().Loaded(); }
+void UnloadFlag() { Slot().Unload(); }
 
 }  // namespace holeview

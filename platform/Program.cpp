@@ -36,9 +36,7 @@ QString AppFolder() {
     return QCoreApplication::applicationDirPath();
 }
 
-void SetAppFolder(const QString& folder) {
-    Seams().appFolder = folder;
-}
+void SetAppFolder(const QString& folder) { Seams().appFolder = folder; }
 
 QString PerUserFolder() {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
@@ -61,12 +59,8 @@ QString UserCourseFilePath() {
     return beside;
 }
 
-QString CommandLineText() {
-    return Seams().commandLine;
-}
-void SetCommandLineText(const QString& text) {
-    Seams().commandLine = text;
-}
+QString CommandLineText() { return Seams().commandLine; }
+void SetCommandLineText(const QString& text) { Seams().commandLine = text; }
 
 bool AnotherInstanceRunning() {
     ProgramSeams& s = Seams();
@@ -84,9 +78,7 @@ bool AnotherInstanceRunning() {
     return false;
 }
 
-bool FileExists(const QString& path) {
-    return QFileInfo(path).isFile();
-}
+bool FileExists(const QString& path) { return QFileInfo(path).isFile(); }
 
 void MsgBox(const QString& text, const QString& title) {
     if (Seams().messageHook) {
@@ -98,9 +90,7 @@ void MsgBox(const QString& text, const QString& title) {
     box.exec();
 }
 
-void SetMessageHook(MessageHook hook) {
-    Seams().messageHook = std::move(hook);
-}
+void SetMessageHook(MessageHook hook) { Seams().messageHook = std::move(hook); }
 
 void EndProgram(int exitCode) {
     if (Seams().endHook) Seams().endHook(exitCode);
@@ -109,8 +99,6 @@ void EndProgram(int exitCode) {
     std::_Exit(exitCode);
 }
 
-void SetEndHook(EndHook hook) {
-    Seams().endHook = std::move(hook);
-}
+void SetEndHook(EndHook hook) { Seams().endHook = std::move(hook); }
 
 }  // namespace platform

@@ -48,8 +48,8 @@ int ScreenHeightTwips() {
 
 int GetSystemMetrics(SystemMetric metric) {
     const ScreenMetrics m = CurrentScreen();
-    const int workBottom = m.workAreaPx.isValid() ? m.workAreaPx.y() + m.workAreaPx.height()
-                                                  : m.heightPx;
+    const int workBottom =
+        m.workAreaPx.isValid() ? m.workAreaPx.y() + m.workAreaPx.height() : m.heightPx;
     const int caption = std::min(kCaptionHeightPx, workBottom);
     switch (metric) {
         case SM_CYCAPTION:

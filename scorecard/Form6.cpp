@@ -117,12 +117,8 @@ void Form6::Command2Click() {
     }
 }
 
-Form6& ScoreWindow() {
-    return Slot().Get();
-}
-Form6* LoadedScoreWindow() {
-    return Slot().Loaded();
-}
+Form6& ScoreWindow() { return Slot().Get(); }
+Form6* LoadedScoreWindow() { return Slot().Loaded(); }
 
 void ShowScoreWindow(const QString& text) {
     Form6& form = ScoreWindow();

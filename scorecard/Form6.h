@@ -10,7 +10,7 @@ namespace scorecard {
 // The score window: the score card, a close button and a copy button.
 class Form6 : public QDialog {
     Q_OBJECT
-  public:
+public:
     Form6();
 
     // Replaces the card drawn from the top-left corner of the client area.
@@ -19,11 +19,11 @@ class Form6 : public QDialog {
     QPushButton* const Command1;
     QPushButton* const Command2;
 
-  protected:
+protected:
     void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-  private:
+private:
     void Command2Click();
 
     QStringList cardLines_;

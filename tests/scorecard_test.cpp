@@ -35,15 +35,13 @@ QString WithCrLf(const char* lines) {
     return QString::fromUtf8(lines).replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
 }
 
-QStringList CardLines(const QString& card) {
-    return card.split(QStringLiteral("\r\n"));
-}
+QStringList CardLines(const QString& card) { return card.split(QStringLiteral("\r\n")); }
 
 }  // namespace
 
 class ScoreCardTest : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void finishedRoundCardReplacesAWorseHighScore() {
         testing::TestEnvironment env;
         settings::WriteSetting(kData, QStringLiteral("HISCORE"),

@@ -59,9 +59,7 @@ QList<int> InkedRows(const QImage& image, int maxX) {
     return rows;
 }
 
-QString ClipboardText() {
-    return QGuiApplication::clipboard()->text();
-}
+QString ClipboardText() { return QGuiApplication::clipboard()->text(); }
 
 void ClickWith(QWidget* button, Qt::KeyboardModifiers modifiers) {
     QTest::mousePress(button, Qt::LeftButton, modifiers);
@@ -72,7 +70,7 @@ void ClickWith(QWidget* button, Qt::KeyboardModifiers modifiers) {
 
 class ScoreWindowTest : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void initTestCase() { platform::InstallFontSubstitutes(); }
 
     void cardFontGivesEveryAsciiCharacterOneWidth() {

@@ -50,7 +50,7 @@ int CheckedOption(settings::Form7& dialog) {
 
 class StartUpTest : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void preselectsTheStoredCourseSet_data() {
         QTest::addColumn<QByteArray>("course");
         QTest::addColumn<int>("holeLines");  // -1: no USER.TXT
