@@ -1,0 +1,233 @@
+// QVN.ini: the read rules of the Windows profile functions, byte-exact writes
+// in code page 932, and writes that never lose the old file.
+#include <QTest>
+
+#include "platform/TextFiles.h"
+#include "settings/IniDocument.h"
+#include "settings/Profile.h"
+#include "tests/support/TestEnvironment.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString Read(const QByteArray& file, const QString& section, const QString& key) {
+    return settings::LookUpValue(settings::ParseIni(file), section, key).value_or(u"<missing>"_s);
+}
+
+QByteArray Written(const QByteArray& file, const QString& section, const QString& key,
+                   const QString& value) {
+    return settings::BytesWithValue(settings::ParseIni(file), section, key, value)
+        .value_or("<refused>");
+}
+
+// "白", "黒", "赤" in code page 932.
+const QByteArray kWhite = QByteArray("\x94\x92");
+const QByteArray kBlack = QByteArray("\x8d\x95");
+const QByteArray kRed = QByteArray("\x90\xd4");
+
+}  // namespace
+
+class SettingsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void namesMatchWithoutCaseAndValuesAreTrimmed() {
+        const QByteArray file =
+            "[setting]\r\n"
+            "  alwaystop \t=\t TRUE  \r\n"
+            "BColor=" +
+            kRed +
+            "\r\n"
+            "Empty=\r\n";
+        QCOMPARE(Read(file, u"Setting"_s, u"AlwaysTop"_s), u"TRUE"_s);
+        QCOMPARE(Read(file, u"SETTING"_s, u"bcolor"_s), u"赤"_s);
+        QCOMPARE(Read(file, u"Setting"_s, u"Empty"_s), QString());
+        QCOMPARE(Read(file, u"Setting"_s, u"Missing"_s), u"<missing>"_s);
+        QCOMPARE(Read(file, u"Other"_s, u"BColor"_s), u"<missing>"_s);
+    }
+
+    void onlyTheFirstSectionAndFirstKeyCount() {
+        const QByteArray file =
+            "[Data]\nHISCORE=first\nhiscore=second\n[Setting]\nHISCORE=elsewhere\n"
+            "[DATA]\nHISCORE=third\nLater=only in the second Data\n";
+        QCOMPARE(Read(file, u"Data"_s, u"HISCORE"_s), u"first"_s);
+        QCOMPARE(Read(file, u"Data"_s, u"Later"_s), u"<missing>"_s);
+    }
+
+    void commentsQuotesAndLinesWithoutEquals() {
+        const QByteArray file =
+            "[Setting]\r\n"
+            ";Course=@\r\n"
+            "  ; PlusMinus=3\r\n"
+            "#Hash=kept\r\n"
+            "Course\r\n"
+            "Quoted=\" spaced \"\r\n"
+            "Single='x'\r\n"
+            "Mixed=\"x'\r\n"
+            "Lone=\"\r\n"
+            "Inner=a\"b\"\r\n"
+            "Course=*\r\n";
+        QCOMPARE(Read(file, u"Setting"_s, u";Course"_s), u"<missing>"_s);
+        QCOMPARE(Read(file, u"Setting"_s, u"PlusMinus"_s), u"<missing>"_s);
+        QCOMPARE(Read(file, u"Setting"_s, u"#Hash"_s), u"kept"_s);
+        QCOMPARE(Read(file, u"Setting"_s, u"Course"_s), u"*"_s);
+        QCOMPARE(Read(file, u"Setting"_s, u"Quoted"_s), u" spaced "_s);
+        QCOMPARE(Read(file, u"Setting"_s, u"Single"_s), u"x"_s);
+        QCOMPARE(Read(file, u"Setting"_s, u"Mixed"_s), u"\"x'"_s);
+        QCOMPARE(Read(file, u"Setting"_s, u"Lone"_s), u"\""_s);
+        QCOMPARE(Read(file, u"Setting"_s, u"Inner"_s), u"a\"b\""_s);
+    }
+
+    void everyLineEndReads() {
+        for (const QByteArray& end : {QByteArray("\r\n"), QByteArray("\r"), QByteArray("\n")}) {
+            const QByteArray file = "[Setting]" + end + "A=1" + end + end + "[Data]" + end + "A=2" +
+                                    end + "B=" + kBlack;
+            QCOMPARE(Read(file, u"Setting"_s, u"A"_s), u"1"_s);
+            QCOMPARE(Read(file, u"Data"_s, u"A"_s), u"2"_s);
+            QCOMPARE(Read(file, u"Data"_s, u"B"_s), u"黒"_s);
+        }
+    }
+
+    // Trail bytes 0x5B "[", 0x5D "]", 0x5C "\" and 0x41/0x61 "A"/"a" inside
+    // two-byte characters must not be taken for brackets or folded as letters.
+    void trailBytesAreNotAsciiCharacters() {
+        const QByteArray file =
+            "[\x83\x5d]\r\n"           // [ゾ]
+            "\x83\x41=katakana a\r\n"  // ア
+            "\x83\x5c=so\r\n"          // ソ
+            "[\x83\x5b x]\r\n"         // [ゼ x]
+            "k=v\r\n";
+        QCOMPARE(Read(file, u"ゾ"_s, u"ア"_s), u"katakana a"_s);
+        QCOMPARE(Read(file, u"ゾ"_s, u"ヂ"_s), u"<missing>"_s);  // 83 61
+        QCOMPARE(Read(file, u"ゾ"_s, u"ソ"_s), u"so"_s);
+        QCOMPARE(Read(file, u"ゼ x"_s, u"K"_s), u"v"_s);
+        QCOMPARE(Read("[x]y] ; a header's name ends at its last bracket\r\nk=v", u"x]y"_s, u"k"_s),
+                 u"v"_s);
+        // Only ASCII letters fold: full-width ones are other names.
+        QCOMPARE(Read("[ａ]\r\nk=v\r\n", u"Ａ"_s, u"k"_s), u"<missing>"_s);
+    }
+
+    void valuesAreCutTo510BytesOnACharacterBoundary() {
+        const QByteArray ascii(600, 'x');
+        QCOMPARE(Read("[S]\r\nk=" + ascii, u"S"_s, u"k"_s), QString(510, u'x'));
+        // 509 single bytes, then a two-byte character that would end at byte 511.
+        const QByteArray straddling = QByteArray(509, 'y') + kWhite + kWhite;
+        QCOMPARE(Read("[S]\r\nk=" + straddling, u"S"_s, u"k"_s), QString(509, u'y'));
+        QCOMPARE(Read("[S]\r\nk=" + QByteArray(508, 'y') + kWhite + "z", u"S"_s, u"k"_s),
+                 QString(508, u'y') + u"白"_s);
+    }
+
+    void writeChangesOnlyTheValueOfItsLine() {
+        const QByteArray before =
+            "; \x90\xdd\x92\xe8\r\n"  // "; 設定"
+            "[Setting]\n"
+            "  BColor =  " +
+            kWhite +
+            "  \r\n"
+            "Course=#\r"
+            "\r\n"
+            "# not a comment, not a key\r\n"
+            "[Data]\r\n"
+            "HISCORE=2007/07/16 22:10:05 > +7";
+        const QByteArray after = Written(before, u"setting"_s, u"bcolor"_s, u"赤"_s);
+        QCOMPARE(after, QByteArray("; \x90\xdd\x92\xe8\r\n[Setting]\n  BColor =" + kRed +
+                                   "\r\nCourse=#\r\r\n# not a comment, not a key\r\n"
+                                   "[Data]\r\nHISCORE=2007/07/16 22:10:05 > +7"));
+        QCOMPARE(Written(before, u"Data"_s, u"HISCORE"_s, u"x"_s),
+                 before.left(before.lastIndexOf('=') + 1) + "x");
+    }
+
+    void newKeysFollowTheLastKeyOfTheirSection() {
+        const QByteArray before = "[Setting]\r\nCourse=@\r\n; the scores\r\n\r\n[Data]\r\n\r\n";
+        QCOMPARE(Written(before, u"Setting"_s, u"PlusMinus"_s, u"5"_s),
+                 QByteArray("[Setting]\r\nCourse=@\r\nPlusMinus=5\r\n; the scores\r\n\r\n"
+                            "[Data]\r\n\r\n"));
+        QCOMPARE(Written(before, u"Data"_s, u"HISCORE@"_s, u"a"_s),
+                 QByteArray("[Setting]\r\nCourse=@\r\n; the scores\r\n\r\n"
+                            "[Data]\r\nHISCORE@=a\r\n\r\n"));
+        QCOMPARE(Written("[Data]\nHISCORE=1", u"Data"_s, u"HISCORE*"_s, u"b"_s),
+                 QByteArray("[Data]\nHISCORE=1\r\nHISCORE*=b\r\n"));
+    }
+
+    void newSectionsGoAtTheEnd() {
+        QCOMPARE(Written("", u"Location"_s, u"Left"_s, u"120"_s),
+                 QByteArray("[Location]\r\nLeft=120\r\n"));
+        QCOMPARE(Written(";c\n[Setting]\nA=1", u"Data"_s, u"HISCORE"_s, u"x"_s),
+                 QByteArray(";c\n[Setting]\nA=1\r\n[Data]\r\nHISCORE=x\r\n"));
+        QCOMPARE(Written("x\r", u"S"_s, u"k"_s, u"v"_s), QByteArray("x\r[S]\r\nk=v\r\n"));
+    }
+
+    // Whatever is stored reads back as it was given.
+    void writtenValuesReadBack() {
+        const QByteArray file = "[S]\r\nk=old\r\n";
+        for (const QString& value : {u"  padded\t"_s, u"\"quoted\""_s, u"'single'"_s, u""_s,
+                                     u"白 黒 赤"_s, u"=;[x]"_s, u"\""_s}) {
+            QCOMPARE(Read(Written(file, u"S"_s, u"k"_s, value), u"S"_s, u"k"_s), value);
+            QCOMPARE(Read(Written(file, u"S"_s, u"new"_s, value), u"S"_s, u"new"_s), value);
+        }
+    }
+
+    void writesThatCouldNotReadBackAreRefused() {
+        const QByteArray file = "[S]\r\nk=old\r\n";
+        const QString wave = QString(QChar(0x301C));  // no code page 932 form
+        QCOMPARE(Written(file, u"S"_s, u"k"_s, u"a"_s + wave), QByteArray("<refused>"));
+        QCOMPARE(Written(file, wave, u"k"_s, u"v"_s), QByteArray("<refused>"));
+        QCOMPARE(Written(file, u"S"_s, u"k"_s, u"two\r\nlines"_s), QByteArray("<refused>"));
+        for (const QString& key : {u""_s, u" k"_s, u"a=b"_s, u";k"_s, u"[k"_s}) {
+            QCOMPARE(Written(file, u"S"_s, key, u"v"_s), QByteArray("<refused>"));
+        }
+        QCOMPARE(Written(file, u""_s, u"k"_s, u"v"_s), QByteArray("<refused>"));
+    }
+
+    // Bytes that are not code page 932 are kept; only their names never match.
+    void linesThatAreNotCodePage932StayAsTheyAre() {
+        const QByteArray file =
+            "[Setting]\r\nBad\x81=1\r\nCourse=\x81\r\nOk=2\r\n[Bro\xffken]\r\nInBroken=3\r\n";
+        QCOMPARE(Read(file, u"Setting"_s, u"Ok"_s), u"2"_s);
+        QCOMPARE(Read(file, u"Setting"_s, u"Course"_s), QString());
+        QCOMPARE(Read(file, u"Setting"_s, u"InBroken"_s), u"<missing>"_s);
+        QCOMPARE(Read("[S]\nA=1\n[S\nB=2\n", u"S"_s, u"B"_s), u"<missing>"_s);
+        QCOMPARE(Written(file, u"Setting"_s, u"New"_s, u"4"_s),
+                 file.left(file.indexOf("[Bro")) + "New=4\r\n" + file.mid(file.indexOf("[Bro")));
+        QCOMPARE(Written(file, u"Setting"_s, u"Course"_s, u"#"_s),
+                 QByteArray(file).replace("Course=\x81", "Course=#"));
+    }
+
+    void profileReadsAndWritesTheFileBesideTheProgram() {
+        testing::TestEnvironment env;
+        QCOMPARE(settings::SettingsFilePath(), env.filePath(u"QVN.ini"_s));
+        QCOMPARE(settings::ReadSetting(u"Setting"_s, u"Course"_s), QString());
+        settings::WriteSetting(u"Setting"_s, u"Course"_s, u"#"_s);
+        settings::WriteSetting(u"Setting"_s, u"PlusMinus"_s, 5);
+        settings::WriteSetting(u"Setting"_s, u"BColor"_s, u"白"_s);
+        settings::WriteSetting(u"Location"_s, u"Left"_s, -300);
+        QCOMPARE(env.readFile(u"QVN.ini"_s), "[Setting]\r\nCourse=#\r\nPlusMinus=5\r\nBColor=" +
+                                                 kWhite + "\r\n[Location]\r\nLeft=-300\r\n");
+        QCOMPARE(settings::ReadSetting(u"setting"_s, u"PLUSMINUS"_s), u"5"_s);
+        QCOMPARE(settings::ReadSetting(u"Setting"_s, u"BColor"_s), u"白"_s);
+    }
+
+    void aFailedWriteLeavesTheOldFile() {
+        testing::TestEnvironment env;
+        const QByteArray old = "; mine\r\n[Data]\r\nHISCORE=2007/07/16 22:10:05 > +7\r\n";
+        env.writeFile(u"QVN.ini"_s, old);
+        platform::InjectWriteFailureAfter(10);
+        settings::WriteSetting(u"Data"_s, u"HISCORE"_s, u"2024/01/01 00:00:00 > -3"_s);
+        QCOMPARE(env.readFile(u"QVN.ini"_s), old);
+        QCOMPARE(env.messages, QStringList());
+        platform::InjectWriteFailureAfter(-1);
+        settings::WriteSetting(u"Data"_s, u"HISCORE"_s, u"2024/01/01 00:00:00 > -3"_s);
+        QCOMPARE(settings::ReadSetting(u"Data"_s, u"HISCORE"_s), u"2024/01/01 00:00:00 > -3"_s);
+    }
+
+    void aRefusedWriteLeavesTheFileUntouched() {
+        testing::TestEnvironment env;
+        const QByteArray old = "[Data]\r\nHISCORE=x\r\n";
+        env.writeFile(u"QVN.ini"_s, old);
+        settings::WriteSetting(u"Data"_s, u"HISCORE"_s, QString(QChar(0x301C)));
+        QCOMPARE(env.readFile(u"QVN.ini"_s), old);
+    }
+};
+
+QTEST_MAIN(SettingsTest)
+#include "settings_test.moc"
