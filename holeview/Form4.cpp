@@ -1,5 +1,7 @@
 #include "holeview/Form4.h"
 
+#include "holeview/FieldManagement.h"
+
 namespace holeview {
 namespace {
 
@@ -11,7 +13,8 @@ platform::FormSlot<Form4>& Slot() {
 }  // namespace
 
 Form4::Form4()
-    : GameWindow(QStringLiteral("Quorvane course"), platform::WindowInput::PassesThrough) {
+    : GameWindow(QStringLiteral("Quorvane course"), platform::WindowInput::PassesThrough,
+                 FieldManagement()) {
     SetBackColor(qRgb(0, 192, 0));
 }
 

@@ -1,5 +1,7 @@
 #include "holeview/Form8.h"
 
+#include "holeview/FieldManagement.h"
+
 #include <QImage>
 #include <QPainter>
 
@@ -35,7 +37,9 @@ QImage FlagPicture() {
 
 }  // namespace
 
-Form8::Form8() : GameWindow(QStringLiteral("Quorvane flag"), platform::WindowInput::PassesThrough) {
+Form8::Form8()
+    : GameWindow(QStringLiteral("Quorvane flag"), platform::WindowInput::PassesThrough,
+                 FieldManagement()) {
     SetBackColor(qRgb(255, 255, 255));
     Move(0, 0, 75, 150);
 }

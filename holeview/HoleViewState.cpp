@@ -1,13 +1,54 @@
 #include "holeview/HoleViewState.h"
 
+#include "platform/Screen.h"
+
 namespace holeview {
 
 HoleViewState state;
 
+namespace {
+
+double BelowScreen() { return platform::ScreenHeightTwips() + 10000.0; }
+
+void Park(SpriteList& list) {
+    for (auto& sprite : list) {
+        sprite->Cls();
+        sprite->Move(0, BelowScreen());
+        state.parkedSprites.push_back(std::move(sprite));
+    }
+    list.clear();
+}
+
+}  // namespace
+
 void CloseSprites() {
-    state.treeSprites.clear();
-    state.bunkerSprites.clear();
-    state.waterSprites.clear();
+    Park(state.treeSprites);
+    Park(state.bunkerSprites);
+    Park(state.waterSprites);
+}
+
+std::unique_ptr<Form2> NewSprite(const QString& title) {
+    if (state.parkedSprites.empty()) return std::make_unique<Form2>(title);
+    std::unique_ptr<Form2> sprite = std::move(state.parkedSprites.back());
+    state.parkedSprites.pop_back();
+    sprite->setWindowTitle(title);
+    return sprite;
+}
+
+void ReserveSprites(int count) {
+    const std::size_t existing = state.treeSprites.size() + state.bunkerSprites.size() +
+                                 state.waterSprites.size() + state.parkedSprites.size();
+    for (std::size_t i = existing; i < static_cast<std::size_t>(count); ++i) {
+        auto sprite = std::make_unique<Form2>(QString());
+        sprite->Move(0, BelowScreen(), 15, 15);
+        sprite->ShowWindow();
+        state.parkedSprites.push_back(std::move(sprite));
+    }
+}
+
+void DestroySprites() {
+    CloseSprites();
+    state.parkedSprites.clear();
 }
 
 }  // namespace holeview

@@ -1,6 +1,7 @@
 #include "holeview/LayOutHole.h"
 
 #include <QString>
+#include <algorithm>
 #include <array>
 
 #include "courses/CourseState.h"
@@ -47,8 +48,8 @@ void FillCourseAndPars() {
     }
 }
 
-Form2& NewSprite(SpriteList& list, const QString& title) {
-    list.push_back(std::make_unique<Form2>(title));
+Form2& AppendSprite(SpriteList& list, const QString& title) {
+    list.push_back(NewSprite(title));
     return *list.back();
 }
 
@@ -87,8 +88,8 @@ void PlaceCupAndFlag(int i, int cellWidth) {
 void PlaceTree(int i, int cellWidth) {
     const int widthStep = courses::NextTreeWidthStep();
     const int heightStep = courses::NextTreeHeightStep();
-    Form2& tree = NewSprite(state.treeSprites, QStringLiteral("Quorvane tree"));
-    tree.Move(0, 0, cellWidth / 10.0 * widthStep, heightStep * 20 + 50);
+    Form2& tree = AppendSprite(state.treeSprites, QStringLiteral("Quorvane tree"));
+    tree.Move(tree.Left(), tree.Top(), cellWidth / 10.0 * widthStep, heightStep * 20 + 50);
     const double width = tree.Width();
     const double height = tree.Height();
     tree.FillBox(0, 0, width / 3, height, qRgb(0, 236, 0));
@@ -101,8 +102,8 @@ void PlaceTree(int i, int cellWidth) {
 // One window for a whole run of bunker or water cells, one pixel row high.
 Form2& PlaceHazard(SpriteList& list, const QString& title, const Palette& colors, int left,
                    int width) {
-    Form2& hazard = NewSprite(list, title);
-    hazard.Move(0, 0, width, 10);
+    Form2& hazard = AppendSprite(list, title);
+    hazard.Move(hazard.Left(), hazard.Top(), width, 10);
     const double w = hazard.Width();
     for (int k = 0; k < 5; ++k) hazard.FillBox(k * w / 5, 0, (k + 1) * w / 5, 0, colors[k]);
     StandOnGround(hazard, left);
@@ -124,18 +125,23 @@ void PlaceWater(int start, int length, int cellWidth) {
     PutOnScreen(water);
 }
 
-}  // namespace
+// Windows the busiest hole of the course needs: one per tree, one per run.
+int MostObstacleWindows() {
+    int most = 0;
+    for (const QString& row : courses::state.courseRows) {
+        int windows = 0;
+        for (qsizetype i = 1; i < row.size(); ++i) {
+            const QChar c = row[i];
+            if (c == u'K' || ((c == u'B' || c == u'W') && row[i - 1] != c)) ++windows;
+            if (c == u'E') break;
+        }
+        most = std::max(most, windows);
+    }
+    return most;
+}
 
-void LayOutHole() {
-    state.treeSprites.clear();
-    state.bunkerSprites.clear();
-    FillCourseAndPars();
-
-    const QString& row = courses::state.courseRows[game::state.currentHole - 1];
-    game::state.holePar[game::state.currentHole] = ParOf(row);
-    const QString cells = row.mid(1);
+void WalkCells(const QString& cells, int cellWidth) {
     const int n = static_cast<int>(cells.size());
-    const int cellWidth = platform::Round(settings::state.screenWidth / 100.0);
     const auto at = [&cells, n](int position) {
         return position <= n ? cells[position - 1] : QChar();
     };
@@ -168,6 +174,20 @@ void LayOutHole() {
                 return;
         }
     }
+}
+
+}  // namespace
+
+void LayOutHole() {
+    state.treeSprites.clear();
+    state.bunkerSprites.clear();
+    FillCourseAndPars();
+
+    const QString& row = courses::state.courseRows[game::state.currentHole - 1];
+    game::state.holePar[game::state.currentHole] = ParOf(row);
+    WalkCells(row.mid(1), platform::Round(settings::state.screenWidth / 100.0));
+    // Ready before the next hole needs them, while the player takes aim.
+    ReserveSprites(MostObstacleWindows());
 }
 
 }  // namespace holeview

@@ -52,9 +52,10 @@ QSizeF OuterSizeTwips(const QWidget* window) {
     return QSizeF(outer.width() * TwipsPerPixelX(), outer.height() * TwipsPerPixelY());
 }
 
-GameWindow::GameWindow(const QString& title, WindowInput input) {
+GameWindow::GameWindow(const QString& title, WindowInput input, WindowManagement management) {
     Qt::WindowFlags flags = Qt::Tool | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus;
     if (input == WindowInput::PassesThrough) flags |= Qt::WindowTransparentForInput;
+    if (management == WindowManagement::Unmanaged) flags |= Qt::X11BypassWindowManagerHint;
     setWindowFlags(flags);
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFocusPolicy(Qt::NoFocus);
@@ -119,13 +120,14 @@ void GameWindow::paintEvent(QPaintEvent*) {
 namespace platform {
 namespace {
 
+// setWindowFlags would hide a shown window; the widget's flags are updated
+// quietly instead (showing copies them to the native window) and a native
+// window that exists gets the flag directly.
 void SetStaysOnTop(QWidget* window, bool onTop) {
-    if (QWindow* handle = window->windowHandle()) {
-        handle->setFlag(Qt::WindowStaysOnTopHint, onTop);
-    } else {
-        // Not created yet: the flag is taken when the window is first shown.
-        window->setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
-    }
+    Qt::WindowFlags flags = window->windowFlags();
+    flags.setFlag(Qt::WindowStaysOnTopHint, onTop);
+    window->overrideWindowFlags(flags);
+    if (QWindow* handle = window->windowHandle()) handle->setFlag(Qt::WindowStaysOnTopHint, onTop);
 }
 
 }  // namespace

@@ -24,13 +24,17 @@ void MoveWindowTwips(QWidget* window, int left, int top);
 QSizeF OuterSizeTwips(const QWidget* window);
 
 enum class WindowInput { Accepts, PassesThrough };
+// Unmanaged windows bypass the window manager: dozens of them appear at once
+// without a round trip each, never take the focus, and stay above managed windows.
+enum class WindowManagement { Managed, Unmanaged };
 
 // Frameless tool window that never takes the focus from the user's programs;
 // its geometry is kept in twips as the game set it.
 class GameWindow : public QWidget {
     Q_OBJECT
 public:
-    GameWindow(const QString& title, WindowInput input);
+    GameWindow(const QString& title, WindowInput input,
+               WindowManagement management = WindowManagement::Managed);
 
     double Left() const { return left_; }
     double Top() const { return top_; }

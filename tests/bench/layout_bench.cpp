@@ -5,6 +5,7 @@
 #include <QWindow>
 #include <algorithm>
 #include <cstdio>
+#include <set>
 #include <vector>
 
 #include "courses/CourseState.h"
@@ -34,19 +35,33 @@ std::vector<QWidget*> HoleWindows() {
     return windows;
 }
 
-// Runs events until the window system has shown every window, then once more
-// so that the exposed windows paint.
+// Notes which windows have painted since it was last cleared.
+class PaintWatch : public QObject {
+public:
+    std::set<QObject*> painted;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) painted.insert(watched);
+        return false;
+    }
+};
+
+PaintWatch* paintWatch = nullptr;
+
+// Runs events until the window system shows every window of the hole and every
+// obstacle and the strip have painted their new contents.
 void WaitUntilShown() {
+    const auto windows = HoleWindows();
     for (;;) {
         QApplication::processEvents();
-        const auto windows = HoleWindows();
-        if (std::all_of(windows.begin(), windows.end(), [](QWidget* w) {
-                return w->windowHandle() && w->windowHandle()->isExposed();
-            })) {
-            break;
-        }
+        const bool done = std::all_of(windows.begin(), windows.end(), [](QWidget* w) {
+            const bool exposed = w->windowHandle() && w->windowHandle()->isExposed();
+            const bool mustPaint = w != &game::Ball() && w != &holeview::Flag();
+            return exposed && (!mustPaint || paintWatch->painted.count(w) > 0);
+        });
+        if (done) break;
     }
-    QApplication::processEvents();
     QApplication::sync();
 }
 
@@ -72,6 +87,7 @@ double LayOutMs(int courseSet, int hole) {
     game::state.currentHole = hole;
     QElapsedTimer timer;
     timer.start();
+    paintWatch->painted.clear();
     game::ResetHole();
     game::Ball().SetBackColor(game::kReadyColor);
     holeview::LayOutHole();
@@ -86,9 +102,15 @@ int main(int argc, char** argv) {
     sinceStart.start();
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
+    PaintWatch watch;
+    paintWatch = &watch;
+    app.installEventFilter(&watch);
 
-    settings::state.alwaysTop = platform::kTrue;
     settings::ApplyStoredSettings();
+    // The benchmark's argument "top" measures the game kept in front.
+    settings::state.alwaysTop =
+        platform::ToVbBool(argc > 1 && QString::fromLocal8Bit(argv[1]) == "top");
+    std::printf("always in front: %s\n", settings::state.alwaysTop ? "on" : "off");
     game::NewRound();
     holeview::BuildWindowShapes();
     holeview::ShapeWindow(0);
@@ -105,16 +127,24 @@ int main(int argc, char** argv) {
     const char* names[] = {"beginner", "full"};
     for (int courseSet = 0; courseSet < 2; ++courseSet) {
         const int hole = MostWindowsHole(courseSet);
+        // As in play: hole 1 first, which also prepares windows for later holes.
+        holeview::DestroySprites();
+        const double holeOne = LayOutMs(courseSet, 1);
+        // The player takes aim for a moment before the next hole.
+        QElapsedTimer aim;
+        aim.start();
+        while (aim.elapsed() < 1000) QApplication::processEvents(QEventLoop::AllEvents, 50);
+        const double first = LayOutMs(courseSet, hole);
         std::vector<double> runs;
         for (int run = 0; run < 5; ++run) runs.push_back(LayOutMs(courseSet, hole));
         std::sort(runs.begin(), runs.end());
         std::printf(
-            "%s hole %d (%zu windows): ResetHole + LayOutHole until shown: "
-            "median %.1f ms, min %.1f ms, max %.1f ms\n",
-            names[courseSet], hole, HoleWindows().size(), runs[2], runs[0], runs[4]);
+            "%s hole %d (%zu windows), ResetHole + LayOutHole until shown and painted: "
+            "%.1f ms after hole 1 (which took %.1f ms), again median %.1f ms, max %.1f ms\n",
+            names[courseSet], hole, HoleWindows().size(), first, holeOne, runs[2], runs[4]);
     }
     // The single windows must go before the application does.
-    holeview::CloseSprites();
+    holeview::DestroySprites();
     holeview::UnloadFlag();
     holeview::UnloadStrip();
     game::UnloadBall();

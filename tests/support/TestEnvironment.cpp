@@ -29,7 +29,7 @@ void ResetAllState() {
     game::state = {};
     settings::state = {};
     courses::state = {};
-    holeview::CloseSprites();
+    holeview::DestroySprites();
     holeview::UnloadStrip();
     holeview::UnloadFlag();
     game::UnloadBall();
