@@ -3,11 +3,20 @@
 
 E2E_PIDS=()
 
+# Stops everything the test started; the test's own exit status is kept.
+e2e_exit() {
+    local status=$?
+    set +e
+    e2e_cleanup
+    exit "$status"
+}
+trap e2e_exit EXIT
+
 e2e_cleanup() {
     local pid
     for pid in "${E2E_PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
     for pid in "${E2E_PIDS[@]}"; do wait "$pid" 2>/dev/null || true; done
-    [[ -n "${E2E_DIR:-}" ]] && rm -rf "$E2E_DIR"
+    if [[ -n "${E2E_DIR:-}" ]]; then rm -rf "$E2E_DIR"; fi
 }
 
 fail() {

@@ -1,0 +1,230 @@
+// Plays one hole on the real display with real sleeping and prints how evenly
+// the flight steps come, what a step costs, and how much processor the
+// control bar takes while it waits for the first press and while its gauges run.
+// With a folder argument it saves a screenshot of the running gauges and one
+// of the ball in flight there instead of measuring.
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QPixmap>
+#include <QScreen>
+#include <QTimer>
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+#include <deque>
+#include <vector>
+
+#include "controlbar/Form3.h"
+#include "game/Form1.h"
+#include "game/RoundState.h"
+#include "game/StartUp.h"
+#include "game/TurnCycle.h"
+#include "holeview/Form4.h"
+#include "holeview/Form8.h"
+#include "holeview/HoleViewState.h"
+#include "holeview/WindowShapes.h"
+#include "platform/Fonts.h"
+#include "platform/Program.h"
+#include "platform/Runtime.h"
+#include "platform/Screen.h"
+#include "settings/SettingsState.h"
+
+namespace {
+
+constexpr QEvent::Type kHeartbeat = QEvent::Type(QEvent::User + 1);
+constexpr int kSettleMs = 500;
+constexpr int kIdleWaitMs = 2000;
+constexpr qint64 kGaugeRunMs = 3000;
+
+double Seconds(clockid_t clock) {
+    timespec t{};
+    clock_gettime(clock, &t);
+    return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
+}
+
+double Percentile(std::vector<double> values, double p) {
+    if (values.empty()) return 0;
+    std::sort(values.begin(), values.end());
+    return values[std::min(values.size() - 1, std::size_t(p * double(values.size())))];
+}
+
+bool InFlight() { return game::Ball().BackColor() == settings::state.ballColor; }
+
+void Press() {
+    controlbar::Form3* bar = controlbar::LoadedBar();
+    if (!bar) return;
+    QWidget* button = bar->findChild<QWidget*>(QStringLiteral("Picture1"));
+    QCoreApplication::postEvent(button, new QKeyEvent(QEvent::KeyPress, Qt::Key_Space,
+                                                      Qt::NoModifier, QStringLiteral(" ")));
+    QCoreApplication::postEvent(button, new QKeyEvent(QEvent::KeyRelease, Qt::Key_Space,
+                                                      Qt::NoModifier, QStringLiteral(" ")));
+}
+
+void SaveScreen(const QString& path) {
+    QGuiApplication::primaryScreen()->grabWindow(0).save(path);
+    std::printf("saved %s\n", qPrintable(path));
+}
+
+struct Shot {
+    float power;
+    float loft;
+};
+
+// Works the bar like a player and measures; the first bar waits before its
+// first press, and its gauges run a while before power and loft are fixed.
+class Player : public QObject {
+public:
+    Player(std::deque<Shot> shots, QString screenshotFolder)
+        : shots_(std::move(shots)), folder_(std::move(screenshotFolder)) {
+        qApp->installEventFilter(this);
+    }
+
+    std::vector<double> periodsMs, cpuPerStepMs;
+    double idleCpuShare = 0, gaugeCpuShare = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        controlbar::Form3* bar = controlbar::LoadedBar();
+        if (bar && watched == bar && event->type() == QEvent::Show) OnBarShown();
+        if (bar && watched == bar && event->type() == QEvent::Hide) Beat();
+        if (bar && event->type() == QEvent::Resize) OnGaugeMoved(*bar, watched->objectName());
+        return false;
+    }
+
+    void customEvent(QEvent* event) override {
+        if (event->type() != kHeartbeat) return;
+        const double now = Seconds(CLOCK_MONOTONIC);
+        const double cpu = Seconds(CLOCK_THREAD_CPUTIME_ID);
+        const bool flying = InFlight();
+        if (flying && lastWasFlying_) {
+            periodsMs.push_back((now - lastBeat_) * 1000);
+            cpuPerStepMs.push_back((cpu - lastCpu_) * 1000);
+        }
+        if (flying && !folder_.isEmpty() && ++flightBeats_ == 12) {
+            SaveScreen(folder_ + QStringLiteral("/ball-in-flight.png"));
+        }
+        lastWasFlying_ = flying;
+        lastBeat_ = now;
+        lastCpu_ = cpu;
+        if (!barShown_) Beat();
+    }
+
+private:
+    // One heartbeat is handled by every pass of the event pump, so the time
+    // between two of them in flight is one flight step.
+    void Beat() {
+        barShown_ = false;
+        QCoreApplication::postEvent(this, new QEvent(kHeartbeat));
+    }
+
+    void OnBarShown() {
+        barShown_ = true;
+        lastWasFlying_ = false;
+        ++bars_;
+        if (bars_ > 1) {
+            Press();
+            return;
+        }
+        // Measured once the bar has settled: shown, painted and raised.
+        QTimer::singleShot(kSettleMs, this, [this] {
+            const double wall = Seconds(CLOCK_MONOTONIC);
+            const double cpu = Seconds(CLOCK_PROCESS_CPUTIME_ID);
+            QTimer::singleShot(kIdleWaitMs, this, [this, wall, cpu] {
+                idleCpuShare = Share(wall, cpu);
+                gaugeWall_ = Seconds(CLOCK_MONOTONIC);
+                gaugeCpu_ = Seconds(CLOCK_PROCESS_CPUTIME_ID);
+                gaugeClock_.start();
+                Press();
+            });
+        });
+    }
+
+    void OnGaugeMoved(const controlbar::Form3& bar, const QString& name) {
+        const controlbar::Gauges& g = bar.GaugeLevels();
+        if (shots_.empty() || !g.gaugeRunning) return;
+        const bool measured = bars_ == 1;
+        const qint64 ran = measured ? gaugeClock_.elapsed() : kGaugeRunMs;
+        if (measured && !folder_.isEmpty() && !shotTaken_ && ran > kGaugeRunMs / 4) {
+            shotTaken_ = true;
+            SaveScreen(folder_ + QStringLiteral("/gauges-running.png"));
+        }
+        if (name == u"Picture2" && !g.powerFixed && g.powerLevel == shots_.front().power &&
+            ran >= kGaugeRunMs / 2) {
+            Press();
+        } else if (name == u"Picture3" && g.powerFixed && !g.loftFixed &&
+                   g.loftLevel == shots_.front().loft && ran >= kGaugeRunMs) {
+            if (measured) gaugeCpuShare = Share(gaugeWall_, gaugeCpu_);
+            Press();
+            shots_.pop_front();
+        }
+    }
+
+    static double Share(double wallStart, double cpuStart) {
+        return (Seconds(CLOCK_PROCESS_CPUTIME_ID) - cpuStart) /
+               (Seconds(CLOCK_MONOTONIC) - wallStart);
+    }
+
+    std::deque<Shot> shots_;
+    QString folder_;
+    int bars_ = 0;
+    bool barShown_ = false;
+    bool lastWasFlying_ = false;
+    bool shotTaken_ = false;
+    int flightBeats_ = 0;
+    double lastBeat_ = 0, lastCpu_ = 0, gaugeWall_ = 0, gaugeCpu_ = 0;
+    QElapsedTimer gaugeClock_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    platform::InstallFontSubstitutes();
+    const QString folder = QApplication::arguments().value(1);
+
+    QStringList messages;
+    platform::SetMessageHook([&](const QString& text, const QString&) { messages << text; });
+    platform::SetCommandLineText(QStringLiteral("3T") + QString(40, u'_') + u'P' +
+                                 QString(57, u'_'));
+    platform::ScriptRandom({0.0});
+    settings::state.screenWidth = platform::ScreenWidthTwips();
+    settings::state.speedFactor = 1;
+    settings::state.alwaysTop = platform::kTrue;
+    settings::state.ballColor = qRgb(254, 254, 254);
+
+    game::NewRound();
+    holeview::BuildWindowShapes();
+    holeview::ShapeWindow(holeview::kBallShape);
+    game::state.groundY = game::ComputeGroundY();
+    game::ResetHole();
+    game::NextTurn();
+    game::Ball().ShowWindow();
+
+    Player player({{30, 40}, {30, 40}, {6, 5}, {6, 5}, {6, 5}, {6, 5}, {6, 5}, {6, 5}}, folder);
+    for (int shot = 0; shot < 8 && messages.isEmpty(); ++shot) {
+        game::NextTurn();
+    }
+
+    // The game's windows live in static slots; they must go before the application.
+    holeview::DestroySprites();
+    holeview::UnloadFlag();
+    holeview::UnloadStrip();
+    game::UnloadBall();
+
+    std::printf("hole-out after %d strokes: %s\n", game::state.holeStrokes[1],
+                messages.isEmpty() ? "no" : "yes");
+    if (!folder.isEmpty()) return 0;
+    std::printf("flight steps measured: %zu\n", player.periodsMs.size());
+    std::printf("step period ms: median %.2f  p95 %.2f  max %.2f\n",
+                Percentile(player.periodsMs, 0.5), Percentile(player.periodsMs, 0.95),
+                Percentile(player.periodsMs, 1.0));
+    std::printf("cpu per step ms: median %.3f  p95 %.3f\n", Percentile(player.cpuPerStepMs, 0.5),
+                Percentile(player.cpuPerStepMs, 0.95));
+    std::printf("cpu share, bar waiting for the first press: %.2f %%\n", player.idleCpuShare * 100);
+    std::printf("cpu share, gauges running at speed factor 1: %.2f %%\n",
+                player.gaugeCpuShare * 100);
+    return 0;
+}
