@@ -102,6 +102,9 @@ void Form3::FillLabels() {
     Label3->setText(StrokeText(round.strokeCount));
     Label4->setText(
         HoleText(settings::state.courseSet, round.currentHole, round.holePar[round.currentHole]));
+    // The bar has no frame to show a title; window lists and screen readers get
+    // the hole and the stroke from it.
+    setWindowTitle(QStringLiteral("Quorvane control bar: ") + Label4->text() + Label3->text());
 }
 
 void Form3::SizeAndPlace() {

@@ -40,6 +40,19 @@ QString CourseSetCode(int courseSet) {
     }
 }
 
+QString CourseSetCaption(int courseSet) {
+    switch (courseSet) {
+        case 0:
+            return QStringLiteral("入門コース");
+        case 1:
+            return QStringLiteral("本格コース");
+        case 2:
+            return QStringLiteral("自作コース");
+        default:
+            return QString();
+    }
+}
+
 void LoadCourse() {
     switch (settings::state.courseSet) {
         case 0:

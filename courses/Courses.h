@@ -7,6 +7,8 @@ namespace courses {
 
 // "#", "@" or "*" for course sets 0, 1 and 2; empty for any other value.
 QString CourseSetCode(int courseSet);
+// "入門コース", "本格コース" or "自作コース"; empty for any other value.
+QString CourseSetCaption(int courseSet);
 
 // Replaces the current course's rows with the chosen set's holes (a custom
 // file that is refused leaves the rows as they were, after telling the

@@ -1,5 +1,7 @@
 #include "courses/UserCourseLines.h"
 
+#include "courses/HoleString.h"
+
 namespace courses {
 namespace {
 
@@ -14,16 +16,21 @@ QString StrippedOfSpaces(const QString& line) {
     return line.mid(first, last - first);
 }
 
-bool StartsWithParDigit(const QString& hole) {
-    return !hole.isEmpty() && hole.front() >= u'0' && hole.front() <= u'9';
-}
-
 QString NoParMessage(qsizetype lineNumber, int hole) {
     return QStringLiteral(
                "自作コースのファイル「USER.TXT」の%1行目（ホール%2）にパーがありません。\r\n"
                "「@」のすぐ後にパーを表す数字を書いてください。")
         .arg(lineNumber)
         .arg(hole);
+}
+
+QString TooLongMessage(qsizetype lineNumber, int hole) {
+    return QStringLiteral(
+               "自作コースのファイル「USER.TXT」の%1行目（ホール%2）が長すぎます。\r\n"
+               "1ホールは%3マスまでです。")
+        .arg(lineNumber)
+        .arg(hole)
+        .arg(kMostCells);
 }
 
 QString TooFewHolesMessage(int holes) {
@@ -45,6 +52,7 @@ UserCourse ParseUserCourse(const QStringList& lines) {
         if (!line.startsWith(u'@')) continue;
         const QString hole = line.mid(1);
         if (!StartsWithParDigit(hole)) return {std::nullopt, NoParMessage(i + 1, holes + 1)};
+        if (HasTooManyCells(hole)) return {std::nullopt, TooLongMessage(i + 1, holes + 1)};
         rows[static_cast<std::size_t>(holes++)] = hole;
     }
     if (holes < kHoles) return {std::nullopt, TooFewHolesMessage(holes)};

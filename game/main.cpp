@@ -3,6 +3,7 @@
 #include <QStringList>
 #include <cstdio>
 
+#include "courses/HoleString.h"
 #include "game/AppIcon.h"
 #include "game/StartUp.h"
 #include "platform/Fonts.h"
@@ -27,6 +28,20 @@ void PreferX11() {
     }
 }
 
+QString CommandLineProblem(const QString& holeText) {
+    if (holeText.isEmpty()) return QString();
+    if (!courses::StartsWithParDigit(holeText)) {
+        return QStringLiteral(
+            "コマンドラインにはホールの文字列を指定してください。\r\n"
+            "先頭の1文字はパーの数字です（例: 4T____P___）。");
+    }
+    if (courses::HasTooManyCells(holeText)) {
+        return QStringLiteral("コマンドラインのホールが長すぎます。1ホールは%1マスまでです。")
+            .arg(courses::kMostCells);
+    }
+    return QString();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -49,12 +64,11 @@ int main(int argc, char** argv) {
     platform::InstallFontSubstitutes();
 
     // Qt has taken its own options out of argv by now.
+    // A second instance ends silently, whatever its command line.
+    if (platform::AnotherInstanceRunning()) return 0;
     const QString holeText = QApplication::arguments().mid(1).join(QLatin1Char(' '));
-    if (!holeText.isEmpty() &&
-        !(holeText.front() >= QLatin1Char('0') && holeText.front() <= QLatin1Char('9'))) {
-        platform::MsgBox(QStringLiteral("コマンドラインにはホールの文字列を指定してください。\r\n"
-                                        "先頭の1文字はパーの数字です（例: 4T____P___）。"),
-                         QStringLiteral("Quorvane"));
+    if (const QString problem = CommandLineProblem(holeText); !problem.isEmpty()) {
+        platform::MsgBox(problem, QStringLiteral("Quorvane"));
         return 2;
     }
     platform::SetCommandLineText(holeText);

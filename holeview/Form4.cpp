@@ -19,7 +19,6 @@ Form4::Form4()
 }
 
 Form4& Strip() { return Slot().Get(); }
-Form4* LoadedStrip() { return Slot().Loaded(); }
 void UnloadStrip() { Slot().Unload(); }
 
 }  // namespace holeview

@@ -13,7 +13,6 @@ public:
 
 // The one strip window, created on first use.
 Form4& Strip();
-Form4* LoadedStrip();
 void UnloadStrip();
 
 }  // namespace holeview

@@ -51,7 +51,6 @@ void Form8::paintEvent(QPaintEvent* event) {
 }
 
 Form8& Flag() { return Slot().Get(); }
-Form8* LoadedFlag() { return Slot().Loaded(); }
 void UnloadFlag() { Slot().Unload(); }
 
 }  // namespace holeview

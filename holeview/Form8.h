@@ -16,7 +16,6 @@ protected:
 
 // The one flag window, created on first use.
 Form8& Flag();
-Form8* LoadedFlag();
 void UnloadFlag();
 
 }  // namespace holeview

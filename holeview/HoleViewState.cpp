@@ -1,5 +1,6 @@
 #include "holeview/HoleViewState.h"
 
+#include "holeview/FieldManagement.h"
 #include "platform/Screen.h"
 
 namespace holeview {
@@ -8,12 +9,24 @@ HoleViewState state;
 
 namespace {
 
-double BelowScreen() { return platform::ScreenHeightTwips() + 10000.0; }
+const QString kSpareTitle = QStringLiteral("Quorvane spare");
+
+// An unmanaged window waits shown below every screen, where moving it back
+// costs nothing; a managed one is hidden, since window managers may pull a
+// window that lies off the screens back onto them.
+void Park(Form2& sprite) {
+    sprite.Cls();
+    sprite.setWindowTitle(kSpareTitle);
+    if (sprite.Unmanaged()) {
+        sprite.Move(0, platform::DesktopBottomTwips() + 10000.0);
+    } else {
+        sprite.hide();
+    }
+}
 
 void Park(SpriteList& list) {
     for (auto& sprite : list) {
-        sprite->Cls();
-        sprite->Move(0, BelowScreen());
+        Park(*sprite);
         state.parkedSprites.push_back(std::move(sprite));
     }
     list.clear();
@@ -36,11 +49,13 @@ std::unique_ptr<Form2> NewSprite(const QString& title) {
 }
 
 void ReserveSprites(int count) {
+    if (FieldManagement() == platform::WindowManagement::Managed) return;
     const std::size_t existing = state.treeSprites.size() + state.bunkerSprites.size() +
                                  state.waterSprites.size() + state.parkedSprites.size();
     for (std::size_t i = existing; i < static_cast<std::size_t>(count); ++i) {
-        auto sprite = std::make_unique<Form2>(QString());
-        sprite->Move(0, BelowScreen(), 15, 15);
+        auto sprite = std::make_unique<Form2>(kSpareTitle);
+        sprite->Move(0, 0, 15, 15);
+        Park(*sprite);
         sprite->ShowWindow();
         state.parkedSprites.push_back(std::move(sprite));
     }

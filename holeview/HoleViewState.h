@@ -15,18 +15,20 @@ struct HoleViewState {
     SpriteList treeSprites;
     SpriteList bunkerSprites;
     SpriteList waterSprites;
-    // Windows of earlier holes, kept shown below the screen: mapping a new
-    // window costs a round trip through the window manager, moving one does not.
+    // Blank windows waiting for a later hole: making and showing a window costs
+    // far more than moving one that exists.
     SpriteList parkedSprites;
 };
 
 extern HoleViewState state;
 
-// Closes every obstacle window (trees, then bunkers, then water) and empties the lists.
+// Takes every obstacle window off the screen (trees, then bunkers, then water),
+// blank, to wait for a later hole, and empties the lists.
 void CloseSprites();
 // A blank obstacle window for the hole being laid out.
 std::unique_ptr<Form2> NewSprite(const QString& title);
-// Makes sure this many obstacle windows exist, in use or parked.
+// While the field bypasses the window manager: makes sure this many obstacle
+// windows exist, in use or parked, so later holes need no new ones.
 void ReserveSprites(int count);
 // Closes the obstacle windows and destroys the parked ones too.
 void DestroySprites();

@@ -6,6 +6,7 @@
 
 #include "courses/CourseState.h"
 #include "courses/Courses.h"
+#include "courses/HoleString.h"
 #include "courses/TreeSteps.h"
 #include "desktop/Stacking.h"
 #include "game/Form1.h"
@@ -28,13 +29,6 @@ const Palette kBunkerColors = {qRgb(180, 100, 0), qRgb(200, 120, 0), qRgb(255, 1
 const Palette kWaterColors = {qRgb(0, 0, 255), qRgb(0, 0, 220), qRgb(0, 0, 200), qRgb(0, 0, 220),
                               qRgb(0, 0, 255)};
 
-// A row that does not start with a digit has no par to give; 0 stands for it.
-int ParOf(const QString& row) {
-    if (row.isEmpty()) return 0;
-    const char16_t first = row.front().unicode();
-    return first >= u'0' && first <= u'9' ? first - u'0' : 0;
-}
-
 void FillCourseAndPars() {
     const QString commandLine = platform::CommandLineText();
     if (!commandLine.isEmpty()) {
@@ -44,7 +38,7 @@ void FillCourseAndPars() {
     }
     courses::LoadCourse();
     for (int hole = 1; hole <= 18; ++hole) {
-        game::state.holePar[hole] = ParOf(courses::state.courseRows[hole - 1]);
+        game::state.holePar[hole] = courses::ParOf(courses::state.courseRows[hole - 1]);
     }
 }
 
@@ -184,9 +178,9 @@ void LayOutHole() {
     FillCourseAndPars();
 
     const QString& row = courses::state.courseRows[game::state.currentHole - 1];
-    game::state.holePar[game::state.currentHole] = ParOf(row);
+    game::state.holePar[game::state.currentHole] = courses::ParOf(row);
     WalkCells(row.mid(1), platform::Round(settings::state.screenWidth / 100.0));
-    // Ready before the next hole needs them, while the player takes aim.
+    // Spare windows for the busiest hole, shown after this hole's own windows.
     ReserveSprites(MostObstacleWindows());
 }
 

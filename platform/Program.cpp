@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QMessageBox>
@@ -28,6 +29,16 @@ ProgramSeams& Seams() {
 }
 
 const QString kUserCourseFileName = QStringLiteral("USER.TXT");
+
+// QUORVANE_MESSAGE_LOG names a file that receives every message shown, so the
+// end-to-end tests can read what the player was told.
+void LogMessage(const QString& text, const QString& title) {
+    const QString path = qEnvironmentVariable("QUORVANE_MESSAGE_LOG");
+    if (path.isEmpty()) return;
+    QFile log(path);
+    if (!log.open(QIODevice::Append)) return;
+    log.write((title + QLatin1Char('|') + text + QLatin1String("\n--\n")).toUtf8());
+}
 
 }  // namespace
 
@@ -81,6 +92,7 @@ bool AnotherInstanceRunning() {
 bool FileExists(const QString& path) { return QFileInfo(path).isFile(); }
 
 void MsgBox(const QString& text, const QString& title) {
+    LogMessage(text, title);
     if (Seams().messageHook) {
         Seams().messageHook(text, title);
         return;

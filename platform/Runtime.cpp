@@ -84,6 +84,5 @@ void UnscriptRandom() { Seams().script.reset(); }
 void FixClock(const QDateTime& when) { Seams().fixedClock = when; }
 void UnfixClock() { Seams().fixedClock.reset(); }
 void SetSleepEnabled(bool enabled) { Seams().sleepEnabled = enabled; }
-bool SleepEnabled() { return Seams().sleepEnabled; }
 
 }  // namespace platform

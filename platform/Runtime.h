@@ -34,6 +34,5 @@ void FixClock(const QDateTime& when);
 void UnfixClock();
 // With sleeping off, Sleep() returns at once.
 void SetSleepEnabled(bool enabled);
-bool SleepEnabled();
 
 }  // namespace platform

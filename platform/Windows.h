@@ -25,7 +25,8 @@ QSizeF OuterSizeTwips(const QWidget* window);
 
 enum class WindowInput { Accepts, PassesThrough };
 // Unmanaged windows bypass the window manager: dozens of them appear at once
-// without a round trip each, never take the focus, and stay above managed windows.
+// without a round trip each and never take the focus; only raising them keeps
+// them above other programs' windows.
 enum class WindowManagement { Managed, Unmanaged };
 
 // Frameless tool window that never takes the focus from the user's programs;
@@ -44,8 +45,6 @@ public:
     void Move(double left, double top, double width, double height);
     void SetLeft(double left) { Move(left, top_); }
     void SetTop(double top) { Move(left_, top); }
-    void SetWidth(double width) { Move(left_, top_, width, height_); }
-    void SetHeight(double height) { Move(left_, top_, width_, height); }
 
     QRgb BackColor() const { return backColor_; }
     void SetBackColor(QRgb color);
@@ -58,6 +57,7 @@ public:
     // Shows without activating and puts the window where the game set it,
     // whatever the window manager chose first.
     void ShowWindow();
+    bool Unmanaged() const { return windowFlags().testFlag(Qt::X11BypassWindowManagerHint); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

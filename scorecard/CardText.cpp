@@ -1,5 +1,6 @@
 #include "scorecard/CardText.h"
 
+#include "courses/Courses.h"
 #include "platform/Runtime.h"
 #include "scorecard/RoundTotals.h"
 #include "scorecard/ScoreCard.h"
@@ -40,16 +41,8 @@ QString SignedText(std::int32_t value) {
 }
 
 QString CourseLabel(int courseSet) {
-    switch (courseSet) {
-        case 0:
-            return QStringLiteral("入門コース：");
-        case 1:
-            return QStringLiteral("本格コース：");
-        case 2:
-            return QStringLiteral("自作コース：");
-        default:
-            return QString();
-    }
+    const QString caption = courses::CourseSetCaption(courseSet);
+    return caption.isEmpty() ? caption : caption + QStringLiteral("：");
 }
 
 QString CardText(const game::RoundState& round, int courseSet, const QString& hiScoreEntry) {

@@ -15,6 +15,7 @@ public:
 
     // Replaces the card drawn from the top-left corner of the client area.
     void SetCardText(const QString& text);
+    const QStringList& CardLines() const { return cardLines_; }
 
     QPushButton* const Command1;
     QPushButton* const Command2;

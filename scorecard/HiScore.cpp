@@ -30,10 +30,15 @@ double StoredTotal(const QString& entry) {
     return platform::LeadingNumber(QStringView(entry).mid(entry.lastIndexOf(QLatin1Char(' ')) + 1));
 }
 
+QString StoredHiScore(int courseSet) {
+    const QString key = HiScoreKey(courseSet);
+    return key.isEmpty() ? QString() : settings::ReadSetting(kSection, key);
+}
+
 QString KeepHiScore(const game::RoundState& round, int courseSet, const QDateTime& when) {
     const QString key = HiScoreKey(courseSet);
     if (key.isEmpty()) return QString();
-    const QString stored = settings::ReadSetting(kSection, key);
+    const QString stored = StoredHiScore(courseSet);
     if (round.roundOver == platform::kFalse) return stored;
     const std::int32_t total = SumOverAllHoles(round).Difference();
     if (!stored.isEmpty() && StoredTotal(stored) <= total) return stored;

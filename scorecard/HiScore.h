@@ -15,6 +15,9 @@ QString HiScoreKey(int courseSet);
 // by the leading-number rule.
 double StoredTotal(const QString& entry);
 
+// The course set's entry as stored (empty when there is none).
+QString StoredHiScore(int courseSet);
+
 // Replaces the course set's entry when the round is over and strictly better,
 // and returns the entry to show (empty when there is none).
 QString KeepHiScore(const game::RoundState& round, int courseSet, const QDateTime& when);

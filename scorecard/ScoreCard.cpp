@@ -1,6 +1,7 @@
 #include "scorecard/ScoreCard.h"
 
 #include "game/RoundState.h"
+#include "platform/Program.h"
 #include "platform/Runtime.h"
 #include "scorecard/CardText.h"
 #include "scorecard/Form6.h"
@@ -16,7 +17,11 @@ void ScoreCard(bool forCopy) {
         CopyText(TabSeparatedText(game::state, now));
         return;
     }
-    const QString hiScoreEntry = KeepHiScore(game::state, courseSet, now);
+    // A hole given on the command line is none of the course sets: its rounds
+    // never replace a course's high score.
+    const bool courseRound = platform::CommandLineText().isEmpty();
+    const QString hiScoreEntry =
+        courseRound ? KeepHiScore(game::state, courseSet, now) : StoredHiScore(courseSet);
     ShowScoreWindow(CardText(game::state, courseSet, hiScoreEntry));
 }
 

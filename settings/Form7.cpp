@@ -6,6 +6,7 @@
 #include <QRadioButton>
 #include <QShowEvent>
 
+#include "courses/Courses.h"
 #include "courses/UserCourseFile.h"
 #include "platform/Numeric.h"
 #include "platform/Program.h"
@@ -43,13 +44,11 @@ Form7::Form7(const QIcon& icon) {
     command3_->setAutoDefault(false);
     command2_->setAutoDefault(false);
 
-    const QString captions[3] = {QStringLiteral("入門コース"), QStringLiteral("本格コース"),
-                                 QStringLiteral("自作コース")};
     const int positions[3][4] = {
         {1050, 195, 1200, 180}, {1050, 540, 1395, 180}, {1065, 915, 1395, 180}};
     optionGroup_ = new QButtonGroup(this);
     for (int i = 0; i < 3; ++i) {
-        option1_[i] = new QRadioButton(captions[i], this);
+        option1_[i] = new QRadioButton(courses::CourseSetCaption(i), this);
         platform::PlaceControl(option1_[i], positions[i][0], positions[i][1], positions[i][2],
                                positions[i][3]);
         optionGroup_->addButton(option1_[i], i);
@@ -65,8 +64,6 @@ Form7::Form7(const QIcon& icon) {
     setTabOrder(command3_, command2_);
     setTabOrder(command2_, option1_[0]);
 
-    connect(optionGroup_, &QButtonGroup::idClicked, this,
-            [](int index) { state.courseSet = index; });
     connect(optionGroup_, &QButtonGroup::idToggled, this, [](int index, bool checked) {
         if (checked) state.courseSet = index;
     });

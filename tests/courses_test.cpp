@@ -157,6 +157,16 @@ private slots:
         QVERIFY(!courses::ParseUserCourse(lines).rows.has_value());
     }
 
+    void aHoleOfMoreThanAThousandCellsIsRefused() {
+        QStringList lines = EighteenHoleLines();
+        lines[4] = u"@3T"_s + QString(999, u'K');
+        QVERIFY(courses::ParseUserCourse(lines).rows.has_value());
+        lines[4] += u"K"_s;
+        const courses::UserCourse course = courses::ParseUserCourse(lines);
+        QVERIFY(!course.rows.has_value());
+        QVERIFY(course.problem.contains(u"5行目（ホール3）"_s));
+    }
+
     void userFileIsReadInCodePage932WithAnyLineEnd() {
         for (const char* end : {"\r\n", "\r", "\n"}) {
             testing::TestEnvironment env;

@@ -11,6 +11,7 @@
 
 #include "game/RoundState.h"
 #include "platform/Fonts.h"
+#include "platform/Program.h"
 #include "platform/Runtime.h"
 #include "scorecard/CardText.h"
 #include "scorecard/Form6.h"
@@ -121,6 +122,19 @@ private slots:
         QVERIFY(!rows.isEmpty() && rows.first() <= 2 && !InkedRows(shot, 2).isEmpty());
         const int lastCardRow = *std::prev(std::lower_bound(rows.begin(), rows.end(), 496));
         QVERIFY(lastCardRow > 460 && lastCardRow < 494);
+    }
+
+    void aCommandLineRoundLeavesTheHighScoresAlone() {
+        testing::TestEnvironment env;
+        platform::SetCommandLineText(QStringLiteral("2TP"));
+        FinishBeginnerRound();
+        const QString stored = QStringLiteral("2007/07/15 21:04:33 > +9");
+        settings::WriteSetting(QStringLiteral("Data"), QStringLiteral("HISCORE"), stored);
+        QString shownEntry;
+        WhileShown([&](Form6& form) { shownEntry = form.CardLines().last(); });
+        scorecard::ScoreCard(false);
+        QCOMPARE(shownEntry, QStringLiteral("   ") + stored);
+        QCOMPARE(settings::ReadSetting(QStringLiteral("Data"), QStringLiteral("HISCORE")), stored);
     }
 
     void copyButtonFollowsTheShiftStateOfTheLastMouseDown() {

@@ -126,7 +126,14 @@ private slots:
         env.writeFile("QVN.ini",
                       "[Setting]\r\nAlwaysTop=TRUE\r\nCtlLock=true\r\nBColor=\x90\xD4\r\n"
                       "PlusMinus=10\r\nScrnWidth=TRUE\r\n");
-        ChooseWith([](settings::Form7& dialog) { dialog.Command1()->click(); });
+        QRect frame;
+        ChooseWith([&](settings::Form7& dialog) {
+            frame = dialog.frameGeometry();
+            dialog.Command1()->click();
+        });
+        // Centred on the game's 1024 pixels, not on the 1280-pixel screen.
+        QVERIFY(qAbs(frame.center().x() - 512) <= 1);
+        QVERIFY(qAbs(frame.center().y() - 400) <= 1);
         QCOMPARE(settings::state.alwaysTop, platform::kTrue);
         QCOMPARE(settings::state.ctlLock, platform::kFalse);
         QCOMPARE(settings::state.ballColor, qRgb(254, 0, 0));
