@@ -1,8 +1,5 @@
 #include "holeview/HoleViewState.h"
 
-#include "holeview/FieldManagement.h"
-#include "platform/Screen.h"
-
 namespace holeview {
 
 HoleViewState state;
@@ -11,17 +8,10 @@ namespace {
 
 const QString kSpareTitle = QStringLiteral("Quorvane spare");
 
-// An unmanaged window waits shown below every screen, where moving it back
-// costs nothing; a managed one is hidden, since window managers may pull a
-// window that lies off the screens back onto them.
 void Park(Form2& sprite) {
     sprite.Cls();
     sprite.setWindowTitle(kSpareTitle);
-    if (sprite.Unmanaged()) {
-        sprite.Move(0, platform::DesktopBottomTwips() + 10000.0);
-    } else {
-        sprite.hide();
-    }
+    sprite.SetConcealed(true);
 }
 
 void Park(SpriteList& list) {
@@ -45,11 +35,11 @@ std::unique_ptr<Form2> NewSprite(const QString& title) {
     std::unique_ptr<Form2> sprite = std::move(state.parkedSprites.back());
     state.parkedSprites.pop_back();
     sprite->setWindowTitle(title);
+    sprite->SetConcealed(false);
     return sprite;
 }
 
 void ReserveSprites(int count) {
-    if (FieldManagement() == platform::WindowManagement::Managed) return;
     const std::size_t existing = state.treeSprites.size() + state.bunkerSprites.size() +
                                  state.waterSprites.size() + state.parkedSprites.size();
     for (std::size_t i = existing; i < static_cast<std::size_t>(count); ++i) {

@@ -23,12 +23,12 @@ struct HoleViewState {
 extern HoleViewState state;
 
 // Takes every obstacle window off the screen (trees, then bunkers, then water),
-// blank, to wait for a later hole, and empties the lists.
+// concealed and blank, to wait for a later hole, and empties the lists.
 void CloseSprites();
 // A blank obstacle window for the hole being laid out.
 std::unique_ptr<Form2> NewSprite(const QString& title);
-// While the field bypasses the window manager: makes sure this many obstacle
-// windows exist, in use or parked, so later holes need no new ones.
+// Makes sure this many obstacle windows exist, in use or parked, so later
+// holes need no new ones.
 void ReserveSprites(int count);
 // Closes the obstacle windows and destroys the parked ones too.
 void DestroySprites();

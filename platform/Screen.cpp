@@ -25,8 +25,6 @@ ScreenMetrics CurrentScreen() {
     metrics.widthPx = screen->geometry().width();
     metrics.heightPx = screen->geometry().height();
     metrics.workAreaPx = screen->availableGeometry().translated(-screen->geometry().topLeft());
-    metrics.desktopBottomPx =
-        screen->virtualGeometry().y() + screen->virtualGeometry().height() - screen->geometry().y();
     const double dpi = screen->logicalDotsPerInch() > 0 ? screen->logicalDotsPerInch() : 96.0;
     metrics.twipsPerPixelX = 1440.0 / dpi;
     metrics.twipsPerPixelY = 1440.0 / dpi;
@@ -46,11 +44,6 @@ int ScreenWidthTwips() {
 int ScreenHeightTwips() {
     const ScreenMetrics m = CurrentScreen();
     return Round(m.heightPx * m.twipsPerPixelY);
-}
-
-int DesktopBottomTwips() {
-    const ScreenMetrics m = CurrentScreen();
-    return Round(std::max(m.desktopBottomPx, m.heightPx) * m.twipsPerPixelY);
 }
 
 int GetSystemMetrics(SystemMetric metric) {

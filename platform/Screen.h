@@ -11,8 +11,7 @@ namespace platform {
 struct ScreenMetrics {
     int widthPx = 0;
     int heightPx = 0;
-    QRect workAreaPx;         // the part of the screen not covered by panels
-    int desktopBottomPx = 0;  // lowest edge of all screens, from the primary's top
+    QRect workAreaPx;  // the part of the screen not covered by panels
     double twipsPerPixelX = 15.0;
     double twipsPerPixelY = 15.0;
 };
@@ -24,8 +23,6 @@ double TwipsPerPixelX();
 double TwipsPerPixelY();
 int ScreenWidthTwips();
 int ScreenHeightTwips();
-// Below this no screen of the desktop shows anything.
-int DesktopBottomTwips();
 
 enum SystemMetric { SM_CYCAPTION = 4, SM_CYFULLSCREEN = 17 };
 // SM_CYFULLSCREEN + SM_CYCAPTION is the bottom edge of the work area in pixels.

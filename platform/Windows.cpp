@@ -95,6 +95,15 @@ void GameWindow::ShowWindow() {
     ApplyGeometry();
 }
 
+void GameWindow::SetConcealed(bool concealed) {
+    // A shape that lies wholly outside the window: an empty one would mean "no shape".
+    if (concealed) {
+        setMask(QRegion(-1, -1, 1, 1));
+    } else {
+        clearMask();
+    }
+}
+
 void GameWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     ApplyGeometry();

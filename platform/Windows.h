@@ -57,7 +57,9 @@ public:
     // Shows without activating and puts the window where the game set it,
     // whatever the window manager chose first.
     void ShowWindow();
-    bool Unmanaged() const { return windowFlags().testFlag(Qt::X11BypassWindowManagerHint); }
+    // A concealed window stays shown but shows no pixel and takes no click:
+    // bringing it back costs no round trip through the window manager.
+    void SetConcealed(bool concealed);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -32,4 +32,7 @@ echo "ball $bx $by ${bw}x$bh, strip $sx $sy ${sw}x$sh"
 [[ "$bx" == 0 ]] || fail "the ball is not on the tee of hole 1 (x $bx)"
 [[ "$sy" == 796 && "$sx" == 0 && "$sw" == 1280 ]] || fail "the strip is not across the screen above its bottom"
 [[ $((by + bh)) == "$sy" ]] || fail "the ball does not rest on the ground line"
+# Spare obstacle windows for later holes wait, concealed, at the top-left corner.
+corner="$(import -window root -crop 1x1+0+0 txt:- | tail -n1)"
+[[ "$corner" != *"#008000"* ]] || fail "a spare obstacle window shows at the top-left corner"
 echo "hole_e2e passed"

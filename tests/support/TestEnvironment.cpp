@@ -20,7 +20,6 @@ platform::ScreenMetrics StandardScreen() {
     screen.widthPx = 1280;
     screen.heightPx = 800;
     screen.workAreaPx = QRect(0, 0, 1280, 760);
-    screen.desktopBottomPx = 800;
     screen.twipsPerPixelX = 15.0;
     screen.twipsPerPixelY = 15.0;
     return screen;
