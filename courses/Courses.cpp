@@ -11,6 +11,15 @@
 namespace courses {
 namespace {
 
+struct CourseSetNames {
+    QString code;
+    QString caption;
+};
+
+const CourseSetNames kCourseSets[3] = {{QStringLiteral("#"), QStringLiteral("入門コース")},
+                                       {QStringLiteral("@"), QStringLiteral("本格コース")},
+                                       {QStringLiteral("*"), QStringLiteral("自作コース")}};
+
 void LoadBuiltIn(const std::array<QStringView, 18>& table) {
     std::transform(table.begin(), table.end(), state.courseRows.begin(),
                    [](QStringView row) { return row.toString(); });
@@ -28,29 +37,11 @@ void LoadUserCourse() {
 }  // namespace
 
 QString CourseSetCode(int courseSet) {
-    switch (courseSet) {
-        case 0:
-            return QStringLiteral("#");
-        case 1:
-            return QStringLiteral("@");
-        case 2:
-            return QStringLiteral("*");
-        default:
-            return QString();
-    }
+    return courseSet >= 0 && courseSet < 3 ? kCourseSets[courseSet].code : QString();
 }
 
 QString CourseSetCaption(int courseSet) {
-    switch (courseSet) {
-        case 0:
-            return QStringLiteral("入門コース");
-        case 1:
-            return QStringLiteral("本格コース");
-        case 2:
-            return QStringLiteral("自作コース");
-        default:
-            return QString();
-    }
+    return courseSet >= 0 && courseSet < 3 ? kCourseSets[courseSet].caption : QString();
 }
 
 void LoadCourse() {

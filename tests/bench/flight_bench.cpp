@@ -30,6 +30,7 @@
 #include "platform/Runtime.h"
 #include "platform/Screen.h"
 #include "settings/SettingsState.h"
+#include "tests/support/PlayField.h"
 
 namespace {
 
@@ -51,16 +52,6 @@ double Percentile(std::vector<double> values, double p) {
 }
 
 bool InFlight() { return game::Ball().BackColor() == settings::state.ballColor; }
-
-void Press() {
-    controlbar::Form3* bar = controlbar::LoadedBar();
-    if (!bar) return;
-    QWidget* button = bar->findChild<QWidget*>(QStringLiteral("Picture1"));
-    QCoreApplication::postEvent(button, new QKeyEvent(QEvent::KeyPress, Qt::Key_Space,
-                                                      Qt::NoModifier, QStringLiteral(" ")));
-    QCoreApplication::postEvent(button, new QKeyEvent(QEvent::KeyRelease, Qt::Key_Space,
-                                                      Qt::NoModifier, QStringLiteral(" ")));
-}
 
 void SaveScreen(const QString& path) {
     QGuiApplication::primaryScreen()->grabWindow(0).save(path);
@@ -124,7 +115,7 @@ private:
         lastWasFlying_ = false;
         ++bars_;
         if (bars_ > 1) {
-            Press();
+            testing::PressSpace();
             return;
         }
         // Measured once the bar has settled: shown, painted and raised.
@@ -136,7 +127,7 @@ private:
                 gaugeWall_ = Seconds(CLOCK_MONOTONIC);
                 gaugeCpu_ = Seconds(CLOCK_PROCESS_CPUTIME_ID);
                 gaugeClock_.start();
-                Press();
+                testing::PressSpace();
             });
         });
     }
@@ -152,11 +143,11 @@ private:
         }
         if (name == u"Picture2" && !g.powerFixed && g.powerLevel == shots_.front().power &&
             ran >= kGaugeRunMs / 2) {
-            Press();
+            testing::PressSpace();
         } else if (name == u"Picture3" && g.powerFixed && !g.loftFixed &&
                    g.loftLevel == shots_.front().loft && ran >= kGaugeRunMs) {
             if (measured) gaugeCpuShare = Share(gaugeWall_, gaugeCpu_);
-            Press();
+            testing::PressSpace();
             shots_.pop_front();
         }
     }
