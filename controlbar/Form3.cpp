@@ -52,20 +52,22 @@ QLabel* NewLabel(const QString& name, const QString& text, QWidget* parent) {
     return label;
 }
 
-bool StillOpen(const QPointer<Form3>& bar) { return bar && bar->isVisible(); }
+bool StillOpen(const QPointer<Form3>& bar) { return bar && bar->isVisible() && !bar->Closing(); }
 
 }  // namespace
 
 Form3::Form3() {
     setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(QStringLiteral("Quorvane control bar"));
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     CreateControls();
 
     Timer1.setInterval(kStartTimerMs);
     Timer2.setSingleShot(true);
     connect(&Timer1, &QTimer::timeout, this, &Form3::RunGaugeLoop);
-    connect(&Timer2, &QTimer::timeout, this, [this] { done(QDialog::Accepted); });
+    connect(&Timer2, &QTimer::timeout, this, [this] {
+        closing_ = true;
+        done(QDialog::Accepted);
+    });
 
     FillLabels();
     SizeAndPlace();
@@ -148,6 +150,9 @@ void Form3::OnMouseDown(Qt::MouseButton button) {
 // Closing first lets a running gauge loop see that the bar is gone; the
 // turn cycle then opens a fresh bar for the restarted hole.
 void Form3::RestartHole() {
+    closing_ = true;
+    Timer1.stop();
+    Timer2.stop();
     done(QDialog::Rejected);
     game::ResetHole();
     game::NextTurn();
@@ -225,7 +230,8 @@ void Form3::KeepOnTop() {
     raisePending_ = true;
     QTimer::singleShot(0, this, [this] {
         raisePending_ = false;
-        desktop::SetTopmost(this);
+        // Raising shows the window: a bar that is closing must stay closed.
+        if (isVisible() && !closing_) desktop::SetTopmost(this);
     });
 }
 

@@ -18,6 +18,8 @@ class ShotButton;
 class Form3 : public QDialog {
     Q_OBJECT
 public:
+    // True from the moment the bar decided to close: nothing may use it then.
+    bool Closing() const { return closing_; }
     Form3();
     const Gauges& GaugeLevels() const { return gauges_; }
 
@@ -56,6 +58,7 @@ private:
     QTimer Timer2;
     Gauges gauges_;
     bool raisePending_ = false;
+    bool closing_ = false;
 };
 
 // Loads a fresh bar and shows it modally. True when the player fixed a shot;

@@ -41,10 +41,6 @@ bool IsRolling() {
            platform::Int(double(state.prevVY) * 1000000.0);
 }
 
-bool SpansCup(double left, double width) {
-    return left + width >= state.cupX && state.cupX >= left;
-}
-
 // The ball lies wholly over the hazard.
 bool WhollyOver(const holeview::Form2& hazard, double ballWidth) {
     return state.ballX >= hazard.Left() &&
@@ -56,7 +52,8 @@ void RestOnGround(Form1& ball) {
     ball.SetTop(state.ballY);
 }
 
-// Sinks through its own height, then comes back beside the water on the tee side.
+// Sinks through its own height, then comes back beside the water on the side
+// the shot came from.
 void SinkAndPutBack(Form1& ball, const holeview::Form2& water) {
     const double h = ball.Height();
     const double w = ball.Width();
@@ -134,6 +131,10 @@ bool RollOverCup(Form1& ball) {
 }
 
 }  // namespace
+
+bool SpansCup(double left, double width) {
+    return left + width >= state.cupX && state.cupX >= left;
+}
 
 void PrepareShot(float vx, float vy) {
     platform::Randomize();

@@ -11,6 +11,8 @@ void PrepareShot(float vx, float vy);
 void StartShot(float vx, float vy);
 // Flight steps every 10 ms until the ball rests, then the hole-out check.
 void FlyBall();
+// The cup lies within this horizontal span, edges included.
+bool SpansCup(double left, double width);
 // One step of the ball window; false once the ball has come to rest.
 bool FlightStep(Form1& ball);
 

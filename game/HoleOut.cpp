@@ -1,6 +1,7 @@
 #include "game/HoleOut.h"
 
 #include "controlbar/Form3.h"
+#include "game/Flight.h"
 #include "game/Form1.h"
 #include "game/RoundState.h"
 #include "game/TurnCycle.h"
@@ -12,10 +13,6 @@ namespace {
 
 const QString kNewLine = QStringLiteral("\r\n");
 const QString kTitle = QStringLiteral("Quorvane");
-
-bool BallOverCup(const Form1& ball) {
-    return ball.Width() + state.ballX >= state.cupX && state.cupX >= state.ballX;
-}
 
 void Drop(Form1& ball) {
     ball.SetTop(ball.Top() + ball.Height());
@@ -57,7 +54,7 @@ QString ShotComment() {
 void CheckHoleOut() {
     state.strokeCount += 1;
     Form1& ball = Ball();
-    if (!BallOverCup(ball)) return;
+    if (!SpansCup(state.ballX, ball.Width())) return;
 
     Drop(ball);
     state.holeStrokes[state.currentHole] = state.strokeCount;
