@@ -29,7 +29,9 @@ fail() {
 start_desktop() {
     local size="$1" fd_file
     fd_file="$(mktemp)"
-    Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$fd_file" 2>/dev/null &
+    # Without -noreset the server resets whenever its last client leaves, and
+    # a window manager connecting in that moment is refused.
+    Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp -noreset 3>"$fd_file" 2>/dev/null &
     E2E_PIDS+=($!)
     for _ in $(seq 100); do [[ -s "$fd_file" ]] && break; sleep 0.05; done
     [[ -s "$fd_file" ]] || fail "Xvfb did not start"
@@ -60,4 +62,41 @@ window_geometry() {
     xwininfo -id "$1" | awk '
         /Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
         /Width:/ {w=$NF} /Height:/ {h=$NF} END {print x, y, w, h}'
+}
+
+# True while the window exists and is mapped on screen.
+window_viewable() {
+    xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'
+}
+
+# Waits up to $2 seconds for a window to be closed or hidden.
+wait_gone() {
+    local id="$1" seconds="${2:-10}"
+    for _ in $(seq $((seconds * 20))); do
+        window_viewable "$id" || return 0
+        sleep 0.05
+    done
+    return 1
+}
+
+# Waits up to $2 seconds for a window to hold the keyboard focus.
+wait_focus() {
+    local id="$1" seconds="${2:-5}"
+    for _ in $(seq $((seconds * 20))); do
+        [[ "$(xdotool getwindowfocus 2>/dev/null)" == "$id" ]] && return 0
+        sleep 0.05
+    done
+    return 1
+}
+
+# Saves the whole screen as $E2E_SHOTS/$1.png, only when E2E_SHOTS names a folder.
+save_shot() {
+    [[ -n "${E2E_SHOTS:-}" ]] || return 0
+    mkdir -p "$E2E_SHOTS"
+    import -window root "$E2E_SHOTS/$1.png"
+}
+
+# Milliseconds since the epoch.
+now_ms() {
+    echo $(($(date +%s%N) / 1000000))
 }

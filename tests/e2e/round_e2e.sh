@@ -1,0 +1,88 @@
+#!/usr/bin/env bash
+# Plays a whole round of one short hole given on the command line, pressing
+# Space on every bar and dismissing every message, up to the score window;
+# its "終了" button ends the program.
+# E2E_SHOTS=<folder> keeps a screenshot of the score window.
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+
+E2E_DIR="$(mktemp -d)"
+cp "$1" "$E2E_DIR/quorvane"
+messages="$E2E_DIR/messages.log"
+start_desktop 1024x768
+
+# On a 1024-pixel screen the cup lies two cells from the tee and water covers
+# the rest: a strong shot lands in the water and is put back over the cup.
+hole="2TP$(printf 'W%.0s' {1..98})"
+QUORVANE_MESSAGE_LOG="$messages" "$E2E_DIR/quorvane" "$hole" >"$E2E_DIR/out.log" 2>&1 &
+game=$!
+E2E_PIDS+=("$game")
+
+# Power near 22 (1 unit per 10 ms, bouncing at 30) and loft near 25 (bouncing
+# at 50); a slower machine gives less power and more loft, still in the water.
+play_shot() {
+    xdotool key space
+    sleep 0.22
+    xdotool key space
+    sleep 0.45
+    xdotool key space
+}
+
+started=$SECONDS
+deadline=$((SECONDS + 150))
+shots=0 dismissed=0 score=""
+while [[ -z "$score" ]]; do
+    ((SECONDS < deadline)) || fail "the round did not end within 150 s: $shots shots, $dismissed messages dismissed"
+    kill -0 "$game" 2>/dev/null || fail "the game ended before the score window: $(cat "$E2E_DIR/out.log")"
+    for id in $(xdotool search --onlyvisible --name '^Quorvane( control bar: .*)?$' 2>/dev/null || true); do
+        name="$(xdotool getwindowname "$id" 2>/dev/null || true)"
+        if [[ "$name" == "Quorvane control bar: "* ]]; then
+            wait_focus "$id" 5 || fail "the bar '$name' did not take the keyboard focus"
+            play_shot
+            wait_gone "$id" 10 || fail "the bar '$name' stayed open after three presses"
+            shots=$((shots + 1))
+        elif [[ "$name" == "Quorvane" ]]; then
+            read -r _ _ width height <<<"$(window_geometry "$id")"
+            if ((height > 400)); then
+                score="$id"
+            else
+                xdotool windowactivate --sync "$id"
+                xdotool key Return
+                wait_gone "$id" 10 || fail "a message box stayed open after Return"
+                dismissed=$((dismissed + 1))
+            fi
+        fi
+        break
+    done
+    sleep 0.1
+done
+echo "round over after $((SECONDS - started)) s: $shots shots, $dismissed messages dismissed"
+
+# Each logged message is "title|text" followed by a "--" line.
+entries() { awk 'BEGIN { RS = "\n--\n" } { print NR ": " $0 }' "$messages"; }
+holed="$(grep -Ec '^Quorvane\|[0-9]+打で入りました！' "$messages" || true)"
+total="$(grep -c '^--$' "$messages" || true)"
+[[ "$holed" == 18 && "$total" == 18 ]] || fail "expected 18 hole-out messages, the log holds $holed of $total: $(entries)"
+last_lines="$(awk 'BEGIN { RS = "\n--\n"; FS = "\n" } { print $NF }' "$messages")"
+[[ "$(sed -n 17p <<<"$last_lines")" == "次は最終ホールです！" ]] || fail "the 17th message does not announce the last hole: $(entries)"
+[[ "$(sed -n 18p <<<"$last_lines")" == "全ホール終了です。お疲れ様でした！" ]] || fail "the last message does not end the round: $(entries)"
+for n in $(seq 16); do
+    [[ "$(sed -n "${n}p" <<<"$last_lines")" == "次は $((n + 1))番ホールです！" ]] || fail "message $n does not name hole $((n + 1)): $(entries)"
+done
+
+read -r wx wy width height <<<"$(window_geometry "$score")"
+echo "score window at $wx,$wy, ${width}x$height"
+sleep 0.5
+save_shot score
+
+# "終了" sits at 360,7440 twips in the client area, 870 x 330 twips.
+xdotool mousemove --window "$score" 53 507 click 1
+for _ in $(seq 100); do
+    kill -0 "$game" 2>/dev/null || break
+    sleep 0.1
+done
+kill -0 "$game" 2>/dev/null && fail "the program is still running 10 s after \"終了\""
+status=0
+wait "$game" || status=$?
+[[ "$status" == 0 ]] || fail "the program ended with status $status"
+echo "round_e2e passed"
