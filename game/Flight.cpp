@@ -160,8 +160,10 @@ void StartShot(float vx, float vy) {
 }
 
 void FlyBall() {
+    // The pause runs from step to step, so drawing the ball does not slow the flight.
+    platform::Pacer pause(kStepPauseMs);
     while (FlightStep(Ball())) {
-        platform::Sleep(kStepPauseMs);
+        pause.Wait();
         platform::DoEvents();
     }
     CheckHoleOut();

@@ -86,3 +86,17 @@ void UnfixClock() { Seams().fixedClock.reset(); }
 void SetSleepEnabled(bool enabled) { Seams().sleepEnabled = enabled; }
 
 }  // namespace platform
+
+namespace platform {
+
+Pacer::Pacer(int periodMs) : nextNs_(0), periodNs_(qint64(periodMs) * 1000000) { clock_.start(); }
+
+void Pacer::Wait() {
+    if (!Seams().sleepEnabled) return;
+    const qint64 now = clock_.nsecsElapsed();
+    nextNs_ += periodNs_;
+    if (nextNs_ < now - periodNs_) nextNs_ = now + periodNs_;
+    if (nextNs_ > now) QThread::usleep(static_cast<unsigned long>((nextNs_ - now) / 1000));
+}
+
+}  // namespace platform

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QString>
 
 namespace platform {
@@ -34,5 +35,23 @@ void FixClock(const QDateTime& when);
 void UnfixClock();
 // With sleeping off, Sleep() returns at once.
 void SetSleepEnabled(bool enabled);
+
+}  // namespace platform
+
+namespace platform {
+
+// Paces a loop: each Wait() returns one period after the previous one did, so
+// the loop's own work does not slow it down. After a long stall (a modal
+// window opened in between) it starts counting afresh.
+class Pacer {
+public:
+    explicit Pacer(int periodMs);
+    void Wait();
+
+private:
+    QElapsedTimer clock_;
+    qint64 nextNs_;
+    qint64 periodNs_;
+};
 
 }  // namespace platform
