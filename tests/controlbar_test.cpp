@@ -13,11 +13,7 @@
 #include "game/Form1.h"
 #include "game/RoundState.h"
 #include "game/Shot.h"
-#include "game/TurnCycle.h"
 #include "holeview/Form8.h"
-#include "holeview/WindowShapes.h"
-#include "platform/Program.h"
-#include "platform/Runtime.h"
 #include "settings/SettingsState.h"
 #include "tests/support/PlayField.h"
 #include "tests/support/TestEnvironment.h"
@@ -188,13 +184,8 @@ private slots:
     // the hole is laid out again and no shot is played.
     void restartFromTheBarDropsTheShot() {
         testing::TestEnvironment env;
-        holeview::BuildWindowShapes();
-        platform::SetCommandLineText(QStringLiteral("3T") + QString(40, u'_') + u'P');
-        platform::ScriptRandom({0.0});
-        BarField();
-        game::NewRound();
-        game::ResetHole();
-        game::NextTurn();
+        testing::LaidOutHole(1);
+        settings::state.speedFactor = 1;
         state.strokeCount = 2;
         BarPlayer watchdog({});
         int restarts = 0;

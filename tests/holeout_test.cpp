@@ -9,9 +9,7 @@
 #include "game/RoundState.h"
 #include "game/TurnCycle.h"
 #include "holeview/Form8.h"
-#include "holeview/WindowShapes.h"
 #include "platform/Program.h"
-#include "platform/Runtime.h"
 #include "settings/SettingsState.h"
 #include "tests/support/PlayField.h"
 #include "tests/support/TestEnvironment.h"
@@ -19,6 +17,7 @@
 using game::state;
 using testing::FlatField;
 using testing::kGroundY;
+using testing::LaidOutHole;
 
 namespace {
 
@@ -26,18 +25,6 @@ namespace {
 QString Message(const QString& result, const QString& comment, const QString& next) {
     const QString paragraph = QStringLiteral("\r\n\r\n");
     return u"Quorvane|"_qs + result + paragraph + comment + paragraph + next;
-}
-
-// A par-3 hole laid out with the ball on the tee, the cup at cell 6, no wind.
-void LaidOutHole(int hole) {
-    holeview::BuildWindowShapes();
-    platform::SetCommandLineText(QStringLiteral("3T____P") + QString(94, u'_'));
-    platform::ScriptRandom({0.0});
-    FlatField(0, 0);
-    game::NewRound();
-    state.currentHole = hole;
-    game::ResetHole();
-    game::NextTurn();
 }
 
 }  // namespace

@@ -10,19 +10,12 @@
 #include "tests/support/SampleRound.h"
 #include "tests/support/TestEnvironment.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 const QString kData = QStringLiteral("Data");
 const QDateTime kEndOfRound(QDate(2007, 7, 16), QTime(22, 10, 5));
-
-// Holes 1 to 3 played, hole 4 being played.
-game::RoundState RoundAtHoleFour() {
-    game::RoundState round = testing::FinishedBeginnerRound();
-    for (int hole = 4; hole <= 18; ++hole) round.holeStrokes[hole] = 0;
-    round.currentHole = 4;
-    round.roundOver = platform::kFalse;
-    return round;
-}
 
 // A round whose total difference is the given value.
 game::RoundState FinishedRoundOf(int difference) {
@@ -51,49 +44,26 @@ private slots:
         const QString entry = scorecard::KeepHiScore(round, 0, kEndOfRound);
         const QString card = scorecard::CardText(round, 0, entry);
 
-        QCOMPARE(card, WithCrLf("+----+-------+-------+-------+\n"
-                                "| No.|  Par  | Score |       |\n"
-                                "+----+-------+-------+-------+\n"
-                                "|  1 |    +4 |    +5 |    +1 |\n"
-                                "+----+-------+-------+-------+\n"
-                                "|  2 |    +3 |    +3 |     0 |\n"
-                                "+----+-------+-------+-------+\n"
-                                "|  3 |    +5 |    +6 |    +1 |\n"
-                                "+----+-------+-------+-------+\n"
-                                "|  4 |    +3 |    +4 |    +1 |\n"
-                                "+----+-------+-------+-------+\n"
-                                "|  5 |    +5 |    +5 |     0 |\n"
-                                "+----+-------+-------+-------+\n"
-                                "|  6 |    +5 |    +6 |    +1 |\n"
-                                "+----+-------+-------+-------+\n"
-                                "|  7 |    +4 |    +4 |     0 |\n"
-                                "+----+-------+-------+-------+\n"
-                                "|  8 |    +4 |    +5 |    +1 |\n"
-                                "+----+-------+-------+-------+\n"
-                                "|  9 |    +3 |    +3 |     0 |\n"
-                                "+----+-------+-------+-------+\n"
-                                "| 10 |    +5 |    +5 |     0 |\n"
-                                "+----+-------+-------+-------+\n"
-                                "| 11 |    +4 |    +4 |     0 |\n"
-                                "+----+-------+-------+-------+\n"
-                                "| 12 |    +3 |    +4 |    +1 |\n"
-                                "+----+-------+-------+-------+\n"
-                                "| 13 |    +4 |    +5 |    +1 |\n"
-                                "+----+-------+-------+-------+\n"
-                                "| 14 |    +4 |    +4 |     0 |\n"
-                                "+----+-------+-------+-------+\n"
-                                "| 15 |    +4 |    +3 |    -1 |\n"
-                                "+----+-------+-------+-------+\n"
-                                "| 16 |    +4 |    +4 |     0 |\n"
-                                "+----+-------+-------+-------+\n"
-                                "| 17 |    +3 |    +3 |     0 |\n"
-                                "+----+-------+-------+-------+\n"
-                                "| 18 |    +5 |    +6 |    +1 |\n"
-                                "+====+=======+=======+=======+\n"
-                                "|    |   +72 |   +79 |    +7 |\n"
-                                "+----+-------+-------+-------+\n"
-                                "入門コース：HI-SCORE\n"
-                                "   2007/07/16 22:10:05 > +7"));
+        const QString rule = QStringLiteral("+----+-------+-------+-------+");
+        QStringList lines{rule, QStringLiteral("| No.|  Par  | Score |       |")};
+        for (const char* row :
+             {"|  1 |    +4 |    +5 |    +1 |", "|  2 |    +3 |    +3 |     0 |",
+              "|  3 |    +5 |    +6 |    +1 |", "|  4 |    +3 |    +4 |    +1 |",
+              "|  5 |    +5 |    +5 |     0 |", "|  6 |    +5 |    +6 |    +1 |",
+              "|  7 |    +4 |    +4 |     0 |", "|  8 |    +4 |    +5 |    +1 |",
+              "|  9 |    +3 |    +3 |     0 |", "| 10 |    +5 |    +5 |     0 |",
+              "| 11 |    +4 |    +4 |     0 |", "| 12 |    +3 |    +4 |    +1 |",
+              "| 13 |    +4 |    +5 |    +1 |", "| 14 |    +4 |    +4 |     0 |",
+              "| 15 |    +4 |    +3 |    -1 |", "| 16 |    +4 |    +4 |     0 |",
+              "| 17 |    +3 |    +3 |     0 |", "| 18 |    +5 |    +6 |    +1 |"}) {
+            lines << rule << QString::fromUtf8(row);
+        }
+        lines << QStringLiteral("+====+=======+=======+=======+")
+              << QStringLiteral("|    |   +72 |   +79 |    +7 |") << rule
+              << QStringLiteral("入門コース：HI-SCORE")
+              << QStringLiteral("   2007/07/16 22:10:05 > +7");
+        QCOMPARE(CardLines(card), lines);
+        QCOMPARE(card, lines.join(QStringLiteral("\r\n")));
         QCOMPARE(settings::ReadSetting(kData, QStringLiteral("HISCORE")),
                  QStringLiteral("2007/07/16 22:10:05 > +7"));
     }
@@ -122,7 +92,10 @@ private slots:
         const QString stored = QStringLiteral("2007/07/15 21:04:33 > +9");
         settings::WriteSetting(kData, QStringLiteral("HISCORE@"), stored);
         const QByteArray fileBefore = env.readFile(QStringLiteral("QVN.ini"));
-        const game::RoundState round = RoundAtHoleFour();
+        game::RoundState round = testing::FinishedBeginnerRound();  // hole 4 being played
+        for (int hole = 4; hole <= 18; ++hole) round.holeStrokes[hole] = 0;
+        round.currentHole = 4;
+        round.roundOver = platform::kFalse;
 
         const QString entry = scorecard::KeepHiScore(round, 1, kEndOfRound);
         const QStringList card = CardLines(scorecard::CardText(round, 1, entry));
@@ -166,26 +139,19 @@ private slots:
         QTest::addColumn<bool>("replaced");
         const QString plus7 = QStringLiteral("2007/07/15 21:04:33 > +7");
         const QString zero = QStringLiteral("2007/07/15 21:04:33 >  0");
-        QTest::newRow("first of beginner") << 0 << "HISCORE" << QString() << -3 << true;
-        QTest::newRow("first of full") << 1 << "HISCORE@" << QString() << 4 << true;
-        QTest::newRow("first zero") << 2 << "HISCORE*" << QString() << 0 << true;
+        QTest::newRow("first entry, total 0") << 2 << "HISCORE*" << QString() << 0 << true;
         QTest::newRow("equal keeps old date") << 2 << "HISCORE*" << plus7 << 7 << false;
         QTest::newRow("worse") << 2 << "HISCORE*" << plus7 << 8 << false;
         QTest::newRow("better") << 2 << "HISCORE*" << plus7 << 6 << true;
         QTest::newRow("stored zero equalled") << 0 << "HISCORE" << zero << 0 << false;
         QTest::newRow("stored zero beaten") << 0 << "HISCORE" << zero << -1 << true;
-        QTest::newRow("no spaces read whole") << 1 << "HISCORE@"
-                                              << "+3" << 3 << false;
-        QTest::newRow("no spaces beaten") << 1 << "HISCORE@"
-                                          << "+3" << 2 << true;
-        QTest::newRow("no number counts 0") << 1 << "HISCORE@"
-                                            << "best ever" << 0 << false;
-        QTest::newRow("no number beaten") << 1 << "HISCORE@"
-                                          << "x > great" << -1 << true;
-        QTest::newRow("text after number") << 1 << "HISCORE@"
-                                           << "x > -4strokes" << -4 << false;
-        QTest::newRow("huge stored total") << 1 << "HISCORE@"
-                                           << "x > +99999999999" << 500 << true;
+        QTest::newRow("no spaces read whole") << 1 << "HISCORE@" << u"+3"_s << 3 << false;
+        QTest::newRow("no spaces beaten") << 1 << "HISCORE@" << u"+3"_s << 2 << true;
+        QTest::newRow("no number counts 0") << 1 << "HISCORE@" << u"best ever"_s << 0 << false;
+        QTest::newRow("no number beaten") << 1 << "HISCORE@" << u"x > great"_s << -1 << true;
+        QTest::newRow("text after number") << 1 << "HISCORE@" << u"x > -4pt"_s << -4 << false;
+        QTest::newRow("huge stored total")
+            << 1 << "HISCORE@" << u"x > +9999999999"_s << 500 << true;
     }
 
     void onlyAStrictlyBetterRoundReplacesTheEntry() {

@@ -15,6 +15,7 @@
 #include "platform/Runtime.h"
 #include "scorecard/CardText.h"
 #include "scorecard/Form6.h"
+#include "scorecard/HiScore.h"
 #include "scorecard/ScoreCard.h"
 #include "settings/Profile.h"
 #include "settings/SettingsState.h"
@@ -27,22 +28,26 @@ namespace {
 
 const QString kCopied = QStringLiteral("Quorvane|スコアをクリップボードにコピーしました！");
 const QDateTime kEndOfRound(QDate(2007, 7, 16), QTime(22, 10, 5));
+const QString kStored = QStringLiteral("2007/07/15 21:04:33 > +9");
 
+// The sample round just finished, a worse high score stored.
 void FinishBeginnerRound() {
     game::state = testing::FinishedBeginnerRound();
     settings::state.courseSet = 0;
     settings::state.screenWidth = 15360;  // the fixed 1024-pixel width
+    settings::WriteSetting(QStringLiteral("Data"), QStringLiteral("HISCORE"), kStored);
 }
 
-// Runs the checks once the modal score window is open, then closes it with
-// its close button, so a failed check never leaves the test waiting.
-void WhileShown(std::function<void(Form6&)> checks) {
+// Shows the score window and runs the checks once it is open, then closes it
+// with its close button, so a failed check never leaves the test waiting.
+void ShowWith(std::function<void(Form6&)> checks) {
     QTimer::singleShot(0, [checks] {
         Form6* form = scorecard::LoadedScoreWindow();
         QVERIFY(form && form->isVisible());
         const auto close = qScopeGuard([form] { form->Command1->click(); });
         checks(*form);
     });
+    scorecard::ScoreCard(false);
 }
 
 // Rows of the image with anything but the background colour left of maxX.
@@ -62,9 +67,15 @@ QList<int> InkedRows(const QImage& image, int maxX) {
 
 QString ClipboardText() { return QGuiApplication::clipboard()->text(); }
 
-void ClickWith(QWidget* button, Qt::KeyboardModifiers modifiers) {
+// A click or key on the button; what the clipboard then holds.
+QString ClickWith(QWidget* button, Qt::KeyboardModifiers modifiers) {
     QTest::mousePress(button, Qt::LeftButton, modifiers);
     QTest::mouseRelease(button, Qt::LeftButton, modifiers);
+    return ClipboardText();
+}
+QString KeyOn(QWidget* button, Qt::Key key) {
+    QTest::keyClick(button, key);
+    return ClipboardText();
 }
 
 }  // namespace
@@ -95,28 +106,19 @@ private slots:
         testing::TestEnvironment env;
         platform::FixClock(kEndOfRound);
         FinishBeginnerRound();
-        settings::WriteSetting(QStringLiteral("Data"), QStringLiteral("HISCORE"),
-                               QStringLiteral("2007/07/15 21:04:33 > +9"));
         QImage shot;
         QPoint position;
         bool modal = false;
-        WhileShown([&](Form6& form) {
+        ShowWith([&](Form6& form) {
             modal = QApplication::activeModalWidget() == &form;
             position = form.pos();
             shot = form.grab().toImage();
-            if (qEnvironmentVariableIsSet("QUORVANE_SCOREWINDOW_PNG")) {
-                shot.save(qEnvironmentVariable("QUORVANE_SCOREWINDOW_PNG"));
-            }
         });
-
-        scorecard::ScoreCard(false);
-
         QVERIFY(modal);
         QCOMPARE(scorecard::LoadedScoreWindow(), nullptr);
         // (15360 - 2805) / 2 and (12000 - 8175) / 2 twips.
         QCOMPARE(position, QPoint(419, 127));
-        QCOMPARE(settings::ReadSetting(QStringLiteral("Data"), QStringLiteral("HISCORE")),
-                 QStringLiteral("2007/07/16 22:10:05 > +7"));
+        QCOMPARE(scorecard::StoredHiScore(0), QStringLiteral("2007/07/16 22:10:05 > +7"));
         // Painted from the top-left corner, the whole card above the buttons.
         const QList<int> rows = InkedRows(shot, 170);
         QVERIFY(!rows.isEmpty() && rows.first() <= 2 && !InkedRows(shot, 2).isEmpty());
@@ -128,13 +130,10 @@ private slots:
         testing::TestEnvironment env;
         platform::SetCommandLineText(QStringLiteral("2TP"));
         FinishBeginnerRound();
-        const QString stored = QStringLiteral("2007/07/15 21:04:33 > +9");
-        settings::WriteSetting(QStringLiteral("Data"), QStringLiteral("HISCORE"), stored);
         QString shownEntry;
-        WhileShown([&](Form6& form) { shownEntry = form.CardLines().last(); });
-        scorecard::ScoreCard(false);
-        QCOMPARE(shownEntry, QStringLiteral("   ") + stored);
-        QCOMPARE(settings::ReadSetting(QStringLiteral("Data"), QStringLiteral("HISCORE")), stored);
+        ShowWith([&](Form6& form) { shownEntry = form.CardLines().last(); });
+        QCOMPARE(shownEntry, QStringLiteral("   ") + kStored);
+        QCOMPARE(scorecard::StoredHiScore(0), kStored);
     }
 
     void copyButtonFollowsTheShiftStateOfTheLastMouseDown() {
@@ -145,28 +144,18 @@ private slots:
         const QString columnText = scorecard::ColumnText(game::state, 0, kEndOfRound);
         QStringList copies;
         bool stillOpen = true;
-        WhileShown([&](Form6& form) {
-            QTest::keyClick(form.Command2, Qt::Key_Space);  // no mouse-down yet
-            copies << ClipboardText();
-            ClickWith(form.Command2, Qt::ShiftModifier);
-            copies << ClipboardText();
-            QTest::keyClick(form.Command2, Qt::Key_Space);
-            copies << ClipboardText();
-            ClickWith(form.Command2, Qt::ControlModifier);
-            copies << ClipboardText();
-            ClickWith(form.Command2, Qt::ShiftModifier | Qt::ControlModifier);
-            copies << ClipboardText();
-            QTest::mousePress(form.Command2, Qt::RightButton, Qt::ShiftModifier);
-            QTest::keyClick(form.Command2, Qt::Key_Enter);
-            copies << ClipboardText();
+        ShowWith([&](Form6& form) {
+            QWidget* copy = form.Command2;
+            copies << KeyOn(copy, Qt::Key_Space)  // no mouse-down yet
+                   << ClickWith(copy, Qt::ShiftModifier) << KeyOn(copy, Qt::Key_Space)
+                   << ClickWith(copy, Qt::ControlModifier)
+                   << ClickWith(copy, Qt::ShiftModifier | Qt::ControlModifier);
+            QTest::mousePress(copy, Qt::RightButton, Qt::ShiftModifier);
+            copies << KeyOn(copy, Qt::Key_Enter);
             platform::FixClock(kEndOfRound.addSecs(61));
-            ClickWith(form.Command2, Qt::NoModifier);
-            copies << ClipboardText();
+            copies << ClickWith(copy, Qt::NoModifier);
             stillOpen = form.isVisible();
         });
-
-        scorecard::ScoreCard(false);
-
         const QString laterTabText =
             scorecard::TabSeparatedText(game::state, kEndOfRound.addSecs(61));
         QCOMPARE(copies, QStringList({tabText, columnText, columnText, tabText, tabText, columnText,
@@ -183,28 +172,25 @@ private slots:
         QGuiApplication::clipboard()->setText(QStringLiteral("untouched"));
         QString closeCaption;
         bool copyEnabled = true;
-        WhileShown([&](Form6& form) {
+        scorecard::PrepareForMenu();
+        ShowWith([&](Form6& form) {
             closeCaption = form.Command1->text();
             copyEnabled = form.Command2->isEnabled();
             ClickWith(form.Command2, Qt::ShiftModifier);
         });
-
-        scorecard::PrepareForMenu();
-        scorecard::ScoreCard(false);
         scorecard::RestoreAfterMenu();
 
         QCOMPARE(closeCaption, QStringLiteral("閉じる"));
         QVERIFY(!copyEnabled);
         QCOMPARE(ClipboardText(), QStringLiteral("untouched"));
         QVERIFY(env.messages.isEmpty());
-        QVERIFY(settings::ReadSetting(QStringLiteral("Data"), QStringLiteral("HISCORE")).isEmpty());
+        QCOMPARE(scorecard::StoredHiScore(0), kStored);
 
         game::state.roundOver = platform::kTrue;
-        WhileShown([&](Form6& form) {
+        ShowWith([&](Form6& form) {
             closeCaption = form.Command1->text();
             copyEnabled = form.Command2->isEnabled();
         });
-        scorecard::ScoreCard(false);
         QCOMPARE(closeCaption, QStringLiteral("終了"));
         QVERIFY(copyEnabled);
     }

@@ -33,39 +33,24 @@ class SettingsTest : public QObject {
 private slots:
     void namesMatchWithoutCaseAndValuesAreTrimmed() {
         const QByteArray file =
-            "[setting]\r\n"
-            "  alwaystop \t=\t TRUE  \r\n"
-            "BColor=" +
-            kRed +
-            "\r\n"
-            "Empty=\r\n";
+            "[setting]\r\n  alwaystop \t=\t TRUE  \r\nBColor=" + kRed + "\r\nEmpty=\r\n";
         QCOMPARE(Read(file, u"Setting"_s, u"AlwaysTop"_s), u"TRUE"_s);
         QCOMPARE(Read(file, u"SETTING"_s, u"bcolor"_s), u"赤"_s);
         QCOMPARE(Read(file, u"Setting"_s, u"Empty"_s), QString());
         QCOMPARE(Read(file, u"Setting"_s, u"Missing"_s), u"<missing>"_s);
         QCOMPARE(Read(file, u"Other"_s, u"BColor"_s), u"<missing>"_s);
-    }
-
-    void onlyTheFirstSectionAndFirstKeyCount() {
-        const QByteArray file =
+        // Only the first section of a name and the first key in it count.
+        const QByteArray twice =
             "[Data]\nHISCORE=first\nhiscore=second\n[Setting]\nHISCORE=elsewhere\n"
             "[DATA]\nHISCORE=third\nLater=only in the second Data\n";
-        QCOMPARE(Read(file, u"Data"_s, u"HISCORE"_s), u"first"_s);
-        QCOMPARE(Read(file, u"Data"_s, u"Later"_s), u"<missing>"_s);
+        QCOMPARE(Read(twice, u"Data"_s, u"HISCORE"_s), u"first"_s);
+        QCOMPARE(Read(twice, u"Data"_s, u"Later"_s), u"<missing>"_s);
     }
 
     void commentsQuotesAndLinesWithoutEquals() {
         const QByteArray file =
-            "[Setting]\r\n"
-            ";Course=@\r\n"
-            "  ; PlusMinus=3\r\n"
-            "#Hash=kept\r\n"
-            "Course\r\n"
-            "Quoted=\" spaced \"\r\n"
-            "Single='x'\r\n"
-            "Mixed=\"x'\r\n"
-            "Lone=\"\r\n"
-            "Inner=a\"b\"\r\n"
+            "[Setting]\r\n;Course=@\r\n  ; PlusMinus=3\r\n#Hash=kept\r\nCourse\r\n"
+            "Quoted=\" spaced \"\r\nSingle='x'\r\nMixed=\"x'\r\nLone=\"\r\nInner=a\"b\"\r\n"
             "Course=*\r\n";
         QCOMPARE(Read(file, u"Setting"_s, u";Course"_s), u"<missing>"_s);
         QCOMPARE(Read(file, u"Setting"_s, u"PlusMinus"_s), u"<missing>"_s);
@@ -119,16 +104,9 @@ private slots:
 
     void writeChangesOnlyTheValueOfItsLine() {
         const QByteArray before =
-            "; \x90\xdd\x92\xe8\r\n"  // "; 設定"
-            "[Setting]\n"
-            "  BColor =  " +
-            kWhite +
-            "  \r\n"
-            "Course=#\r"
-            "\r\n"
-            "# not a comment, not a key\r\n"
-            "[Data]\r\n"
-            "HISCORE=2007/07/16 22:10:05 > +7";
+            "; \x90\xdd\x92\xe8\r\n[Setting]\n  BColor =  " + kWhite +  // 設定
+            "  \r\nCourse=#\r\r\n# not a comment, not a key\r\n"
+            "[Data]\r\nHISCORE=2007/07/16 22:10:05 > +7";
         const QByteArray after = Written(before, u"setting"_s, u"bcolor"_s, u"赤"_s);
         QCOMPARE(after, QByteArray("; \x90\xdd\x92\xe8\r\n[Setting]\n  BColor =" + kRed +
                                    "\r\nCourse=#\r\r\n# not a comment, not a key\r\n"
@@ -207,10 +185,12 @@ private slots:
         QCOMPARE(settings::ReadSetting(u"Setting"_s, u"BColor"_s), u"白"_s);
     }
 
-    void aFailedWriteLeavesTheOldFile() {
+    void failedOrRefusedWritesLeaveTheOldFile() {
         testing::TestEnvironment env;
         const QByteArray old = "; mine\r\n[Data]\r\nHISCORE=2007/07/16 22:10:05 > +7\r\n";
         env.writeFile(u"QVN.ini"_s, old);
+        settings::WriteSetting(u"Data"_s, u"HISCORE"_s, QString(QChar(0x301C)));
+        QCOMPARE(env.readFile(u"QVN.ini"_s), old);
         platform::InjectWriteFailureAfter(10);
         settings::WriteSetting(u"Data"_s, u"HISCORE"_s, u"2024/01/01 00:00:00 > -3"_s);
         QCOMPARE(env.readFile(u"QVN.ini"_s), old);
@@ -218,14 +198,6 @@ private slots:
         platform::InjectWriteFailureAfter(-1);
         settings::WriteSetting(u"Data"_s, u"HISCORE"_s, u"2024/01/01 00:00:00 > -3"_s);
         QCOMPARE(settings::ReadSetting(u"Data"_s, u"HISCORE"_s), u"2024/01/01 00:00:00 > -3"_s);
-    }
-
-    void aRefusedWriteLeavesTheFileUntouched() {
-        testing::TestEnvironment env;
-        const QByteArray old = "[Data]\r\nHISCORE=x\r\n";
-        env.writeFile(u"QVN.ini"_s, old);
-        settings::WriteSetting(u"Data"_s, u"HISCORE"_s, QString(QChar(0x301C)));
-        QCOMPARE(env.readFile(u"QVN.ini"_s), old);
     }
 };
 

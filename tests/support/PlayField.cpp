@@ -8,6 +8,10 @@
 #include "controlbar/Form3.h"
 #include "game/Form1.h"
 #include "game/RoundState.h"
+#include "game/TurnCycle.h"
+#include "holeview/WindowShapes.h"
+#include "platform/Program.h"
+#include "platform/Runtime.h"
 #include "settings/SettingsState.h"
 
 namespace testing {
@@ -25,6 +29,17 @@ holeview::Form2& AddSprite(holeview::SpriteList& list, double left, double width
     list.push_back(std::make_unique<holeview::Form2>(QStringLiteral("sprite")));
     list.back()->Move(left, kGroundY - height, width, height);
     return *list.back();
+}
+
+void LaidOutHole(int hole) {
+    holeview::BuildWindowShapes();
+    platform::SetCommandLineText(QStringLiteral("3T____P") + QString(94, u'_'));
+    platform::ScriptRandom({0.0});
+    FlatField(0, 0);
+    game::NewRound();
+    game::state.currentHole = hole;
+    game::ResetHole();
+    game::NextTurn();
 }
 
 void PressSpace() {

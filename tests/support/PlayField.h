@@ -17,6 +17,9 @@ inline constexpr int kFieldWidth = 19200;
 void FlatField(int ballX, int cupX);
 // An obstacle window standing on the ground line.
 holeview::Form2& AddSprite(holeview::SpriteList& list, double left, double width, double height);
+// A par-3 hole set up by the turn cycle: ball ready on the tee at the left edge,
+// the cup at cell 6, no wind.
+void LaidOutHole(int hole);
 
 // Presses Space on every control bar that opens, then once more when the power
 // gauge shows the power asked for and when the loft gauge shows the loft.
