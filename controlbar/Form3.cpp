@@ -85,10 +85,16 @@ void Form3::CreateControls() {
     platform::PlaceControl(Label4, 75, 30, 585, 150);
     Label3 = NewLabel(QStringLiteral("Label3"), QStringLiteral("000"), client_);
     platform::PlaceControl(Label3, 660, 30, 330, 150);
-    Picture2 = new GaugeBox(QStringLiteral("Picture2"), kPowerStripes, client_);
-    platform::PlaceControl(Picture2, kGaugeLeft, kPowerTop, 930, kGaugeHeight);
-    Picture3 = new GaugeBox(QStringLiteral("Picture3"), kLoftStripes, client_);
-    platform::PlaceControl(Picture3, kGaugeLeft, kLoftTop, 930, kGaugeHeight);
+    // The gauges change width at every step; an opaque area of their own keeps
+    // those repaints from repainting, and raising, the whole bar.
+    gaugeArea_ = new QWidget(client_);
+    gaugeArea_->setAutoFillBackground(true);
+    platform::PlaceControl(gaugeArea_, kGaugeLeft, kPowerTop, 930,
+                           kLoftTop + kGaugeHeight - kPowerTop);
+    Picture2 = new GaugeBox(QStringLiteral("Picture2"), kPowerStripes, gaugeArea_);
+    platform::PlaceControl(Picture2, 0, 0, 930, kGaugeHeight);
+    Picture3 = new GaugeBox(QStringLiteral("Picture3"), kLoftStripes, gaugeArea_);
+    platform::PlaceControl(Picture3, 0, kLoftTop - kPowerTop, 930, kGaugeHeight);
     Picture1 = new ShotButton(client_);
     platform::PlaceControl(Picture1, 1890, 0, 225, 300);
     Label1 = NewLabel(QStringLiteral("Label1"), QStringLiteral(">>>>>"), client_);
@@ -198,7 +204,7 @@ void Form3::FixShot() {
 }
 
 void Form3::ShowLevel(QWidget* gauge, float level, int twipsPerUnit, int top) {
-    platform::PlaceControl(gauge, kGaugeLeft, top, platform::Round(double(level) * twipsPerUnit),
+    platform::PlaceControl(gauge, 0, top - kPowerTop, platform::Round(double(level) * twipsPerUnit),
                            kGaugeHeight);
 }
 

@@ -50,6 +50,7 @@ private:
     ColorBox* pKB = nullptr;
     QLabel* Label4 = nullptr;
     QLabel* Label3 = nullptr;
+    QWidget* gaugeArea_ = nullptr;
     GaugeBox* Picture2 = nullptr;
     GaugeBox* Picture3 = nullptr;
     ShotButton* Picture1 = nullptr;
