@@ -14,8 +14,9 @@ namespace {
 const char kUsage[] =
     "Usage: quorvane [HOLE]\n"
     "Golf on the desktop. Without HOLE the start dialog chooses the course.\n"
-    "HOLE is a hole string (a par digit and up to 100 cells: T tee, P pin,\n"
-    "B bunker, W water, K tree, E end, _ fairway) played as all 18 holes.\n"
+    "HOLE is a hole string played as all 18 holes: a par digit, then one letter\n"
+    "per cell (T tee, P pin, B bunker, W water, K tree, E end, _ fairway);\n"
+    "100 cells fill the strip, 1000 at most.\n"
     "  --help     show this text\n"
     "  --version  show the version\n";
 

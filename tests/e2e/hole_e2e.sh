@@ -35,4 +35,18 @@ echo "ball $bx $by ${bw}x$bh, strip $sx $sy ${sw}x$sh"
 # Spare obstacle windows for later holes wait, concealed, at the top-left corner.
 corner="$(import -window root -crop 1x1+0+0 txt:- | tail -n1)"
 [[ "$corner" != *"#008000"* ]] || fail "a spare obstacle window shows at the top-left corner"
+# A command line that is no hole string is refused with a message.
+kill "${E2E_PIDS[-1]}"
+wait "${E2E_PIDS[-1]}" 2>/dev/null || true
+QUORVANE_MESSAGE_LOG="$E2E_DIR/messages.log" "$E2E_DIR/quorvane" "T_____P" >/dev/null 2>&1 &
+refused=$!
+E2E_PIDS+=("$refused")
+box="$(wait_window '^Quorvane$' 15)" || fail "no message for a bad command line"
+xdotool windowactivate --sync "$box"
+xdotool key Return
+status=0
+wait "$refused" || status=$?
+[[ "$status" == 2 ]] || fail "a bad command line ended with status $status"
+grep -q "コマンドラインにはホールの文字列を指定してください。" "$E2E_DIR/messages.log" ||
+    fail "the bad command line message was not shown"
 echo "hole_e2e passed"
