@@ -4,8 +4,7 @@
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
-E2E_DIR="$(mktemp -d)"
-cp "$1" "$E2E_DIR/quorvane"
+prepare_game "$1"
 start_desktop 1280x800
 
 "$E2E_DIR/quorvane" >"$E2E_DIR/out.log" 2>&1 &

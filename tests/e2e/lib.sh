@@ -25,6 +25,13 @@ fail() {
     exit 1
 }
 
+# Copies the game into an empty folder of its own (E2E_DIR), where its
+# settings file and message log land.
+prepare_game() {
+    E2E_DIR="$(mktemp -d)"
+    cp "$1" "$E2E_DIR/quorvane"
+}
+
 # Starts Xvfb (width x height) and openbox; sets DISPLAY.
 start_desktop() {
     local size="$1" fd_file

@@ -6,8 +6,7 @@
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
-E2E_DIR="$(mktemp -d)"
-cp "$1" "$E2E_DIR/quorvane"
+prepare_game "$1"
 messages="$E2E_DIR/messages.log"
 start_desktop 1280x800
 
