@@ -1,6 +1,6 @@
 #include "controlbar/BarTexts.h"
 
-#include "courses/Courses.h"
+#include "courses/CourseSets.h"
 
 namespace controlbar {
 

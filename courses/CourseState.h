@@ -1,18 +1,27 @@
 #pragma once
-// The holes of the current course and the tree size tables.
-
-#include <array>
+// The holes of the course being played and where the tree sizes have got to.
 
 #include <QString>
+#include <array>
+#include <optional>
+
+#include "courses/TreeSteps.h"
 
 namespace courses {
 
+using CourseRows = std::array<QString, 18>;  // hole n is element n - 1
+
 struct CourseState {
-    std::array<QString, 18> courseRows;  // hole n is element n - 1
-    std::array<int, 21> treeHeightSteps{};
-    std::array<int, 17> treeWidthSteps{};
+    CourseRows rows;
+    // Set back only when a new round starts: the same hole laid out again
+    // gets trees of other sizes.
+    TreeCycle trees;
 };
 
-extern CourseState state;
+// A course read from its source, or why it cannot be played.
+struct CourseLoad {
+    std::optional<CourseRows> rows;
+    QString problem;
+};
 
 }  // namespace courses

@@ -6,7 +6,7 @@
 
 namespace courses {
 
-UserCourse ReadUserCourseFile() {
+CourseLoad ReadUserCourseFile() {
     const QString path = platform::UserCourseFilePath();
     if (!platform::FileExists(path)) {
         return {std::nullopt, QStringLiteral("自作コースのファイル「USER.TXT」が見つかりません。")};
@@ -20,5 +20,7 @@ UserCourse ReadUserCourseFile() {
     }
     return ParseUserCourse(*lines);
 }
+
+bool UserCourseFileExists() { return platform::FileExists(platform::UserCourseFilePath()); }
 
 }  // namespace courses

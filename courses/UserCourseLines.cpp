@@ -44,7 +44,7 @@ QString TooFewHolesMessage(int holes) {
 
 }  // namespace
 
-UserCourse ParseUserCourse(const QStringList& lines) {
+CourseLoad ParseUserCourse(const QStringList& lines) {
     CourseRows rows;
     int holes = 0;
     for (qsizetype i = 0; i < lines.size() && holes < kHoles; ++i) {

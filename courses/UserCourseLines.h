@@ -3,12 +3,12 @@
 
 #include <QStringList>
 
-#include "courses/UserCourseFile.h"
+#include "courses/CourseState.h"
 
 namespace courses {
 
 // The first 18 hole lines (lines starting with "@" once stripped of spaces),
 // or the reason the lines make no playable course.
-UserCourse ParseUserCourse(const QStringList& lines);
+CourseLoad ParseUserCourse(const QStringList& lines);
 
 }  // namespace courses

@@ -1,12 +1,11 @@
 #include "desktop/Stacking.h"
 
-#include "platform/Windows.h"
-#include "settings/SettingsState.h"
+#include "platform/Stacking.h"
 
 namespace desktop {
 
-bool SetTopmost(QWidget* window) {
-    if (!settings::state.alwaysTop) return false;
+bool SetTopmost(QWidget* window, bool alwaysTop) {
+    if (!alwaysTop) return false;
     return platform::RaiseTopmost(window);
 }
 

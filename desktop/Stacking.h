@@ -6,9 +6,10 @@ class QWidget;
 
 namespace desktop {
 
-// Raises the window above all others when alwaysTop is on; otherwise leaves it.
-bool SetTopmost(QWidget* window);
-// Sends the window to the bottom, whatever alwaysTop says.
+// Raises the window above all others when the game is kept in front;
+// otherwise leaves the stacking order alone and returns false.
+bool SetTopmost(QWidget* window, bool alwaysTop);
+// Sends the window to the bottom, whatever the setting says.
 bool SetBottom(QWidget* window);
 
 }  // namespace desktop

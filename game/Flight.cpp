@@ -2,206 +2,169 @@
 
 #include <cmath>
 
-#include "desktop/Stacking.h"
-#include "game/Form1.h"
-#include "game/HoleOut.h"
-#include "game/RoundState.h"
-#include "game/WaitMs.h"
-#include "holeview/HoleViewState.h"
+#include "holeview/FieldGeometry.h"
 #include "platform/Numeric.h"
-#include "platform/Runtime.h"
-#include "settings/SettingsState.h"
 
 namespace game {
 namespace {
 
-using platform::Round;
+using platform::RoundHalfEven;
+using Rest = StepResult::Rest;
 
-constexpr int kStepPauseMs = 10;
+constexpr double kBall = holeview::kBallSize;
 constexpr double kGravity = 1.0;
 constexpr double kBounce = 0.4;
 constexpr double kFriction = 0.95;
 constexpr double kCupSpeedLimit = 10;
 
-void ApplyWind(float& vx) {
-    if (state.windDirection == 1) vx = static_cast<float>(double(vx) - state.windStrength);
-    if (state.windDirection == 2) vx = static_cast<float>(double(vx) + state.windStrength);
-}
-
 // Speeds are 32-bit values computed in double precision.
 void Store(float& speed, double value) { speed = static_cast<float>(value); }
 
-void ReverseHorizontally() {
-    Store(state.ballVX, -double(state.ballVX));
-    Store(state.bounceVX, -double(state.bounceVX));
+void ApplyWind(const RoundState& round, float& vx) {
+    if (round.windDirection == 1) Store(vx, double(vx) - round.windStrength);
+    if (round.windDirection == 2) Store(vx, double(vx) + round.windStrength);
 }
 
-bool IsRolling() {
-    return platform::Int(double(state.ballVY) * 1000000.0) ==
-           platform::Int(double(state.prevVY) * 1000000.0);
+void ReverseHorizontally(RoundState& round) {
+    Store(round.ballVX, -double(round.ballVX));
+    Store(round.bounceVX, -double(round.bounceVX));
 }
 
-// The ball lies wholly over the hazard.
-bool WhollyOver(const holeview::Form2& hazard, double ballWidth) {
-    return state.ballX >= hazard.Left() &&
-           state.ballX + ballWidth <= hazard.Left() + hazard.Width();
+bool IsRolling(const RoundState& round) {
+    return platform::Floor(double(round.ballVY) * 1000000.0) ==
+           platform::Floor(double(round.prevVY) * 1000000.0);
 }
 
-void RestOnGround(Form1& ball) {
-    state.ballY = Round(state.groundY - ball.Height());
-    ball.SetTop(state.ballY);
+bool WhollyOver(const holeview::Placement& hazard, std::int32_t ballX) {
+    return ballX >= hazard.left && ballX + kBall <= hazard.left + hazard.width;
 }
 
-// Sinks through its own height, then comes back beside the water on the side
-// the shot came from.
-void SinkAndPutBack(Form1& ball, const holeview::Form2& water) {
-    const double h = ball.Height();
-    const double w = ball.Width();
-    const int y0 = state.ballY;
-    const int halfway = y0 + Round(h) / 2;
-    for (int i = y0; i <= Round(y0 + h); ++i) {
-        if (i > halfway) desktop::SetBottom(&ball);
-        WaitMs(5);
-        ball.SetTop(i);
-    }
-    WaitMs(20);
-    if (state.shotDirection == 1) {
-        ball.SetLeft(water.Left() - 2 * w);
-    } else {
-        ball.SetLeft(water.Left() + water.Width() + 2 * w);
-    }
-    state.ballX = Round(ball.Left());
-    RestOnGround(ball);
-    desktop::SetTopmost(&ball);
-    state.strokeCount += 1;
-    ball.SetBackColor(kReadyColor);
+std::int32_t RestingTop(const RoundState& round) { return RoundHalfEven(round.groundY - kBall); }
+
+StepResult RestOnGround(RoundState& round, Rest rest) {
+    round.ballY = RestingTop(round);
+    return {rest, std::nullopt, double(round.ballY)};
 }
 
-// Ground contact; false when the ball stops there (cup, bunker, water).
-bool TouchGround(Form1& ball, double w, double h) {
-    if (!IsRolling() && SpansCup(state.ballX, w) && std::fabs(state.ballVX) < kCupSpeedLimit) {
-        RestOnGround(ball);
-        return false;
-    }
-    for (const auto& bunker : holeview::state.bunkerSprites) {
-        if (WhollyOver(*bunker, w)) {
-            ball.SetBackColor(kReadyColor);
-            RestOnGround(ball);
-            state.inBunker = platform::kTrue;
-            return false;
-        }
-    }
-    for (const auto& water : holeview::state.waterSprites) {
-        if (WhollyOver(*water, w)) {
-            SinkAndPutBack(ball, *water);
-            return false;
-        }
-    }
-    if (state.landingVY < 1) state.landingVY = Round(state.ballVY);
-    Store(state.ballVX, state.bounceVX * kFriction);
-    state.bounceVX = state.ballVX;
-    Store(state.ballVY, -state.landingVY * kBounce);
-    state.landingVY = Round(state.ballVY);
-    state.ballY = Round(state.groundY - h);
-    return true;
+// A ground contact that stops nothing: the ball bounces, losing speed.
+void Bounce(RoundState& round) {
+    if (round.landingVY < 1) round.landingVY = RoundHalfEven(round.ballVY);
+    Store(round.ballVX, round.bounceVX * kFriction);
+    round.bounceVX = round.ballVX;
+    Store(round.ballVY, -round.landingVY * kBounce);
+    round.landingVY = RoundHalfEven(round.ballVY);
+    round.ballY = RestingTop(round);
 }
 
-void HitTree(double w) {
-    for (const auto& tree : holeview::state.treeSprites) {
-        const double right = state.ballX + w;
-        if (right >= tree->Left() && right <= tree->Left() + tree->Width() &&
-            state.ballY > tree->Top()) {
-            state.ballX = Round(state.ballVX > 0 ? state.ballX - w : state.ballX + w);
-            ReverseHorizontally();
+// Only the first tree hit counts: its trunk throws the ball back one width.
+void HitTree(RoundState& round, const holeview::HolePlan& hole) {
+    for (const holeview::Placement& tree : hole.trees) {
+        const double right = round.ballX + kBall;
+        const double treeTop = round.groundY - tree.height;
+        if (right >= tree.left && right <= tree.left + tree.width && round.ballY > treeTop) {
+            round.ballX =
+                RoundHalfEven(round.ballVX > 0 ? round.ballX - kBall : round.ballX + kBall);
+            ReverseHorizontally(round);
             return;
         }
     }
 }
 
 // A rolling ball over the cup drops in unless it is fast or still early in a
-// strong shot's roll; false when it stops on the cup.
-bool RollOverCup(Form1& ball) {
-    if (!SpansCup(state.ballX, ball.Width())) return true;
-    const bool passes =
-        (state.shotPower >= 10 && (state.shotPower + 10) * 0.1 >= state.rollSteps) ||
-        std::fabs(state.ballVX) >= kCupSpeedLimit;
-    if (!passes) return false;
-    ball.SetTop(state.ballY + ball.Height());
-    return true;
+// strong shot's roll.
+bool PassesOverCup(const RoundState& round) {
+    return (round.shotPower >= 10 && (round.shotPower + 10) * 0.1 >= round.rollSteps) ||
+           std::fabs(round.ballVX) >= kCupSpeedLimit;
 }
 
 }  // namespace
 
-bool SpansCup(double left, double width) {
-    return left + width >= state.cupX && state.cupX >= left;
+LaunchSpeeds Launch(std::int16_t power, std::int16_t loft, double r1, double r2) {
+    return {static_cast<float>(platform::Floor(r1 * 5) + power),
+            static_cast<float>(-(platform::Floor(r2 * 5) + loft))};
 }
 
-void PrepareShot(float vx, float vy) {
-    platform::Randomize();
-    state.rollSteps = 0;
-    state.ballVY = vy;
-    if (state.cupX < state.ballX) {
+void PrepareShot(RoundState& round, LaunchSpeeds speeds) {
+    float vx = speeds.vx;
+    round.rollSteps = 0;
+    round.ballVY = speeds.vy;
+    if (round.cupX < round.ballX) {
         vx = -vx;
-        state.shotDirection = 2;
-        if (state.shotLoft > 15) ApplyWind(vx);
+        round.shotDirection = 2;
+        if (round.shotLoft > 15) ApplyWind(round, vx);
         if (vx > -1) vx = -1;
     } else {
-        state.shotDirection = 1;
-        if (state.shotPower > 15 && state.shotLoft > 20) ApplyWind(vx);
+        round.shotDirection = 1;
+        if (round.shotPower > 15 && round.shotLoft > 20) ApplyWind(round, vx);
         if (vx < 1) vx = 1;
     }
-    state.bounceVX = vx;
-    state.ballVX = vx;
+    round.bounceVX = vx;
+    round.ballVX = vx;
 }
 
-void StartShot(float vx, float vy) {
-    PrepareShot(vx, vy);
-    FlyBall();
+bool SpansCup(double left, double width, std::int32_t cupX) {
+    return left + width >= cupX && cupX >= left;
 }
 
-void FlyBall() {
-    // The pause runs from step to step, so drawing the ball does not slow the flight.
-    platform::Pacer pause(kStepPauseMs);
-    while (FlightStep(Ball())) {
-        pause.Wait();
-        platform::DoEvents();
+StepResult FlightStep(RoundState& round, const holeview::HolePlan& hole, std::int32_t screenWidth) {
+    round.inBunker = false;
+    Store(round.ballVY, round.ballVY + kGravity);
+    round.ballX = RoundHalfEven(double(round.ballVX) + round.ballX);
+    round.ballY = RoundHalfEven(double(round.ballVY) + round.ballY);
+
+    if (round.ballY + kBall >= round.groundY) {
+        if (!IsRolling(round) && SpansCup(round.ballX, kBall, round.cupX) &&
+            std::fabs(round.ballVX) < kCupSpeedLimit) {
+            return RestOnGround(round, Rest::OnCup);
+        }
+        for (const holeview::Placement& bunker : hole.bunkers) {
+            if (WhollyOver(bunker, round.ballX)) {
+                round.phase = TurnPhase::Ready;
+                round.inBunker = true;
+                return RestOnGround(round, Rest::InBunker);
+            }
+        }
+        for (std::size_t i = 0; i < hole.waters.size(); ++i) {
+            if (WhollyOver(hole.waters[i], round.ballX)) return {Rest::InWater, {}, 0, i};
+        }
+        Bounce(round);
     }
-    CheckHoleOut();
-}
 
-bool FlightStep(Form1& ball) {
-    state.inBunker = platform::kFalse;
-    bool result = true;
-    const double h = ball.Height();
-    const double w = ball.Width();
-    Store(state.ballVY, state.ballVY + kGravity);
-    state.ballX = Round(double(state.ballVX) + state.ballX);
-    state.ballY = Round(double(state.ballVY) + state.ballY);
-
-    if (state.ballY + h >= state.groundY && !TouchGround(ball, w, h)) return false;
-
-    const int screenWidth = settings::state.screenWidth;
-    if (state.ballX + w > screenWidth) {
-        ReverseHorizontally();
-        state.ballX = Round(screenWidth - w);
+    if (round.ballX + kBall > screenWidth) {
+        ReverseHorizontally(round);
+        round.ballX = RoundHalfEven(screenWidth - kBall);
     }
-    HitTree(w);
-    if (state.ballX < 0) {
-        ReverseHorizontally();
-        state.ballX = 0;
+    HitTree(round, hole);
+    if (round.ballX < 0) {
+        ReverseHorizontally(round);
+        round.ballX = 0;
     }
-    ball.Move(state.ballX, state.ballY);
+    StepResult result{Rest::Moving, double(round.ballX), double(round.ballY)};
 
-    if (IsRolling()) {
-        if (!RollOverCup(ball)) return false;
-        state.rollSteps += 1;
-        if (state.rollSteps > state.shotPower + 10) {
-            result = false;
-            ball.SetBackColor(kReadyColor);
+    if (IsRolling(round)) {
+        if (SpansCup(round.ballX, kBall, round.cupX)) {
+            if (!PassesOverCup(round)) return {Rest::OnCup, double(round.ballX), result.windowTop};
+            // Over the cup for this one step; the next step puts the window back.
+            result.windowTop = round.ballY + kBall;
+        }
+        round.rollSteps += 1;
+        if (round.rollSteps > round.shotPower + 10) {
+            result.rest = Rest::RollEnded;
+            round.phase = TurnPhase::Ready;
         }
     }
-    state.prevVY = state.ballVY;
+    round.prevVY = round.ballVY;
     return result;
+}
+
+double PutBackBesideWater(RoundState& round, const holeview::Placement& water) {
+    const double left =
+        round.shotDirection == 1 ? water.left - 2 * kBall : water.left + water.width + 2 * kBall;
+    round.ballX = RoundHalfEven(left);
+    round.ballY = RestingTop(round);
+    round.strokeCount += 1;
+    round.phase = TurnPhase::Ready;
+    return left;
 }
 
 }  // namespace game

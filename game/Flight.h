@@ -1,19 +1,48 @@
 #pragma once
-// The ball's flight: launch, one step at a time over the desktop, to rest.
+// The ball's flight: the launch, then one step at a time over the desktop
+// until it rests. Plain arithmetic on the round state; the windows follow.
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+
+#include "game/RoundState.h"
+#include "holeview/HolePlan.h"
 
 namespace game {
 
-class Form1;
+struct LaunchSpeeds {
+    float vx;
+    float vy;
+};
 
-// Direction, wind and minimum speed of a launch; leaves the ball ready to fly.
-void PrepareShot(float vx, float vy);
-// Prepares the shot and flies it.
-void StartShot(float vx, float vy);
-// Flight steps every 10 ms until the ball rests, then the hole-out check.
-void FlyBall();
+// The gauges' values with a random spread of 0 to 4 each: r1 for the power,
+// r2 for the loft, both in [0, 1).
+LaunchSpeeds Launch(std::int16_t power, std::int16_t loft, double r1, double r2);
+
+// Turns the shot towards the cup, adds the wind when the gauges pass their
+// thresholds, and keeps at least 1 twip per step in the shot's direction.
+void PrepareShot(RoundState& round, LaunchSpeeds speeds);
+
 // The cup lies within this horizontal span, edges included.
-bool SpansCup(double left, double width);
-// One step of the ball window; false once the ball has come to rest.
-bool FlightStep(Form1& ball);
+bool SpansCup(double left, double width, std::int32_t cupX);
+
+struct StepResult {
+    enum class Rest { Moving, OnCup, InBunker, InWater, RollEnded };
+    Rest rest = Rest::Moving;
+    // Where the ball window goes; without a left it keeps its own.
+    std::optional<double> windowLeft;
+    double windowTop = 0;
+    std::size_t water = 0;  // InWater: which hazard of the hole
+};
+
+// One step of the flight over the hole: gravity, ground contacts, the right
+// and left edges of the game's width, trees, bunkers, water and the cup.
+StepResult FlightStep(RoundState& round, const holeview::HolePlan& hole, std::int32_t screenWidth);
+
+// After the ball has sunk: back on the ground two ball widths beside the
+// water, on the side the shot came from, with a penalty stroke. Returns the
+// ball window's new left edge.
+double PutBackBesideWater(RoundState& round, const holeview::Placement& water);
 
 }  // namespace game

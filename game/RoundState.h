@@ -1,11 +1,10 @@
 #pragma once
 // The state of a round: which hole, the strokes, where the ball is and how it
-// moves, the wind, and the flags the subsystems exchange.
+// moves, the wind, and where the turn stands.
 
+#include <QRgb>
 #include <array>
 #include <cstdint>
-
-#include "platform/Numeric.h"
 
 namespace game {
 
@@ -18,38 +17,41 @@ struct PerHole {
     }
 };
 
+// Where the turn stands; the ball's colour shows it to the player.
+enum class TurnPhase {
+    SetupPending,  // the hole is cleared and waits to be laid out
+    Ready,         // the ball waits for a shot
+    InPlay,        // a shot is flying; its next turn is a shot too
+    Holed,         // the ball dropped into the cup
+};
+
+// Green, magenta, the player's ball colour, red. The ball colours on offer
+// use 254 where the fixed colours use 255, so they never look like one of them.
+QRgb BallColorOf(TurnPhase phase, QRgb playerBallColor);
+
 struct RoundState {
-    std::int32_t currentHole = 0;
-    PerHole holeStrokes;
+    TurnPhase phase = TurnPhase::SetupPending;
+    int currentHole = 1;  // 19 once the 18th hole is holed
+    PerHole holeStrokes;  // 0: not played yet
     PerHole holePar;
-    std::int32_t strokeCount = 0;
-    std::int32_t ballX = 0;  // twips, left edge of the ball window
-    std::int32_t ballY = 0;  // twips, top edge
-    float ballVX = 0;        // twips per flight step
-    float ballVY = 0;
-    float bounceVX = 0;
-    float prevVY = 0;
-    std::int32_t landingVY = 0;
+    std::int32_t strokeCount = 0;  // this hole's, penalties included
+    std::int32_t ballX = 0;        // twips, left edge of the ball window
+    std::int32_t ballY = 0;        // twips, top edge
+    float ballVX = 0;              // twips per flight step, positive rightwards
+    float ballVY = 0;              // positive downwards
+    float bounceVX = 0;            // as of the launch or the last ground contact
+    float prevVY = 0;              // a step that keeps it is a rolling step
+    std::int32_t landingVY = 0;    // carried from one ground contact to the next
     std::int16_t rollSteps = 0;
     std::int16_t shotDirection = 1;  // 1 right, 2 left
     std::int32_t cupX = 0;
-    std::int16_t shotPower = 0;
-    std::int16_t shotLoft = 0;
-    platform::VbBool inBunker = platform::kFalse;
+    std::int16_t shotPower = 0;      // 1 to 30
+    std::int16_t shotLoft = 0;       // 1 to 50
+    bool inBunker = false;           // the next shot is weaker
     std::int16_t windDirection = 1;  // 1 towards the left, 2 towards the right
-    std::int16_t windStrength = 0;
-    std::int32_t groundY = 0;
-    platform::VbBool holeChosenFromMenu = platform::kFalse;
-    platform::VbBool roundOver = platform::kFalse;
-    std::int32_t treeHeightPos = 0;
-    std::int32_t treeWidthPos = 0;
+    std::int16_t windStrength = 0;   // 0 to 5
+    std::int32_t groundY = 0;        // twips: the bottom of a resting ball, the strip's top
+    bool roundOver = false;
 };
-
-extern RoundState state;
-
-// Ball colours that double as the turn state.
-inline constexpr unsigned kSetupPendingColor = 0xFF00FF00u;  // RGB(0, 255, 0)
-inline constexpr unsigned kReadyColor = 0xFFFF00FFu;         // RGB(255, 0, 255)
-inline constexpr unsigned kHoledColor = 0xFFFF0000u;         // RGB(255, 0, 0)
 
 }  // namespace game

@@ -5,9 +5,12 @@
 
 #include "courses/HoleString.h"
 #include "game/AppIcon.h"
+#include "game/Game.h"
 #include "game/StartUp.h"
 #include "platform/Fonts.h"
+#include "platform/Messages.h"
 #include "platform/Program.h"
+#include "settings/Settings.h"
 
 namespace {
 
@@ -64,14 +67,17 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(game::AppIcon());
     platform::InstallFontSubstitutes();
 
-    // Qt has taken its own options out of argv by now.
     // A second instance ends silently, whatever its command line.
     if (platform::AnotherInstanceRunning()) return 0;
+    // Qt has taken its own options out of the arguments by now.
     const QString holeText = QApplication::arguments().mid(1).join(QLatin1Char(' '));
     if (const QString problem = CommandLineProblem(holeText); !problem.isEmpty()) {
-        platform::MsgBox(problem, QStringLiteral("Quorvane"));
+        platform::ShowMessage(problem, QStringLiteral("Quorvane"));
         return 2;
     }
-    platform::SetCommandLineText(holeText);
-    game::StartUp();
+
+    settings::Settings settings = settings::StoredSettings();
+    if (holeText.isEmpty() && !game::ChooseCourse(settings)) platform::EndProgram(0);
+    game::Game game(settings, holeText);
+    game.Play();
 }

@@ -1,15 +1,13 @@
 #include "holeview/WindowShapes.h"
 
+#include <QWidget>
 #include <QWindow>
 #include <initializer_list>
 
-#include "game/Form1.h"
-#include "holeview/Form8.h"
+#include "platform/Messages.h"
 #include "platform/Program.h"
 
 namespace holeview {
-
-std::array<RegionRecord, 3> windowShapes{};
 
 namespace {
 
@@ -103,41 +101,27 @@ RegionRecord ClockRecord() {
          {29, 20, 436, 21}, {3, 21, 436, 23}, {0, 23, 436, 480}});
 }
 
-QWidget* ShapedWindow(int index) {
-    switch (index) {
-        case kBallShape:
-            return &game::Ball();
-        case kFlagShape:
-            return &Flag();
-    }
-    return nullptr;
-}
-
 // Qt keeps a mask for a window that has no native window yet and applies it
 // later, where nothing could report a failure; so the native window is made
 // first and the mask must have reached it. Whether the window system then
 // honours it (an X server without the shape extension) Qt does not tell.
-bool AttachRegion(QWidget* window, const QRegion& region) {
-    if (!window) return false;
-    window->winId();
-    window->setMask(region);
-    const QWindow* handle = window->windowHandle();
+bool AttachRegion(QWidget& window, const QRegion& region) {
+    window.winId();
+    window.setMask(region);
+    const QWindow* handle = window.windowHandle();
     return handle && handle->mask() == region;
 }
 
-const QString kReadFailed = QStringLiteral("リージョンデータの読み込みに失敗しました。");
-
 [[noreturn]] void Fail(const QString& message) {
-    platform::MsgBox(message, QStringLiteral("Quorvane"));
+    platform::ShowMessage(message, QStringLiteral("Quorvane"));
     platform::EndProgram();
 }
 
 }  // namespace
 
-void BuildWindowShapes() {
-    windowShapes[kBallShape] = BallRecord();
-    windowShapes[kFlagShape] = FlagRecord();
-    windowShapes[kClockShape] = ClockRecord();
+const std::array<RegionRecord, 3>& WindowShapes() {
+    static const std::array<RegionRecord, 3> shapes = {BallRecord(), FlagRecord(), ClockRecord()};
+    return shapes;
 }
 
 std::uint64_t RegionByteCount(const RegionRecord& record) {
@@ -169,14 +153,14 @@ std::optional<QRegion> RegionFromRecord(const RegionRecord& record, std::uint64_
     return region;
 }
 
-void ShapeWindow(int index) {
-    if (index < 0 || index >= static_cast<int>(windowShapes.size())) Fail(kReadFailed);
-    const RegionRecord& record = windowShapes[static_cast<std::size_t>(index)];
+void ShapeWindow(QWidget& window, Shape shape) {
+    ApplyRegionRecord(window, WindowShapes()[static_cast<std::size_t>(shape)]);
+}
+
+void ApplyRegionRecord(QWidget& window, const RegionRecord& record) {
     const std::optional<QRegion> region = RegionFromRecord(record, RegionByteCount(record));
-    if (!region) Fail(kReadFailed);
-    if (!AttachRegion(ShapedWindow(index), *region)) {
-        Fail(QStringLiteral("窓の整形に失敗しました。"));
-    }
+    if (!region) Fail(QStringLiteral("リージョンデータの読み込みに失敗しました。"));
+    if (!AttachRegion(window, *region)) Fail(QStringLiteral("窓の整形に失敗しました。"));
 }
 
 }  // namespace holeview

@@ -1,11 +1,13 @@
 #pragma once
 // The fixed shapes of the ball, flag and clock windows: rectangle lists in
-// pixels from each window's top-left corner, kept in region-data records.
+// pixels from each window's top-left corner, kept as region-data records.
 
 #include <QRegion>
 #include <array>
 #include <cstdint>
 #include <optional>
+
+class QWidget;
 
 namespace holeview {
 
@@ -17,13 +19,10 @@ inline constexpr std::size_t kRegionRectBytes = 16;
 inline constexpr std::size_t kRegionRecordBytes = kRegionHeaderBytes + 33 * kRegionRectBytes;
 using RegionRecord = std::array<std::uint8_t, kRegionRecordBytes>;
 
-enum ShapeIndex { kBallShape = 0, kFlagShape = 1, kClockShape = 2 };
+enum class Shape { Ball = 0, Flag = 1, Clock = 2 };
 
-// All zero until BuildWindowShapes has run; constant afterwards.
-extern std::array<RegionRecord, 3> windowShapes;
-
-// Writes the ball, flag and clock records, in that order.
-void BuildWindowShapes();
+// The three records, ball, flag and clock.
+const std::array<RegionRecord, 3>& WindowShapes();
 
 // Header size plus rectangle size as the record states them: what is handed
 // to RegionFromRecord.
@@ -34,8 +33,9 @@ std::uint64_t RegionByteCount(const RegionRecord& record);
 // a rectangle is inside out or outside the bound, or nothing is covered.
 std::optional<QRegion> RegionFromRecord(const RegionRecord& record, std::uint64_t byteCount);
 
-// Gives the ball (0) or the flag (1) its shape; tells the player and ends the
-// program when the record cannot be read or the window does not take it.
-void ShapeWindow(int index);
+// Gives the window its shape. When the record cannot be read or the window
+// does not take it, the player is told and the program ends.
+void ShapeWindow(QWidget& window, Shape shape);
+void ApplyRegionRecord(QWidget& window, const RegionRecord& record);
 
 }  // namespace holeview

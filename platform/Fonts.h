@@ -1,6 +1,6 @@
 #pragma once
-// The game's windows name the Windows Japanese fonts; Linux has the IPA fonts
-// in their place.
+// The windows name the Japanese fonts players know from other desktops;
+// Debian has the IPA fonts in their place.
 
 namespace platform {
 

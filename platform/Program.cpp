@@ -1,11 +1,9 @@
 #include "platform/Program.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QMessageBox>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <cstdio>
@@ -17,8 +15,6 @@ namespace {
 
 struct ProgramSeams {
     QString appFolder;
-    QString commandLine;
-    MessageHook messageHook;
     EndHook endHook;
     std::unique_ptr<QLockFile> instanceLock;
 };
@@ -29,16 +25,6 @@ ProgramSeams& Seams() {
 }
 
 const QString kUserCourseFileName = QStringLiteral("USER.TXT");
-
-// QUORVANE_MESSAGE_LOG names a file that receives every message shown, so the
-// end-to-end tests can read what the player was told.
-void LogMessage(const QString& text, const QString& title) {
-    const QString path = qEnvironmentVariable("QUORVANE_MESSAGE_LOG");
-    if (path.isEmpty()) return;
-    QFile log(path);
-    if (!log.open(QIODevice::Append)) return;
-    log.write((title + QLatin1Char('|') + text + QLatin1String("\n--\n")).toUtf8());
-}
 
 }  // namespace
 
@@ -70,9 +56,6 @@ QString UserCourseFilePath() {
     return beside;
 }
 
-QString CommandLineText() { return Seams().commandLine; }
-void SetCommandLineText(const QString& text) { Seams().commandLine = text; }
-
 bool AnotherInstanceRunning() {
     ProgramSeams& s = Seams();
     if (s.instanceLock) return false;
@@ -90,19 +73,6 @@ bool AnotherInstanceRunning() {
 }
 
 bool FileExists(const QString& path) { return QFileInfo(path).isFile(); }
-
-void MsgBox(const QString& text, const QString& title) {
-    LogMessage(text, title);
-    if (Seams().messageHook) {
-        Seams().messageHook(text, title);
-        return;
-    }
-    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok);
-    box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
-    box.exec();
-}
-
-void SetMessageHook(MessageHook hook) { Seams().messageHook = std::move(hook); }
 
 void EndProgram(int exitCode) {
     if (Seams().endHook) Seams().endHook(exitCode);

@@ -1,6 +1,6 @@
 #pragma once
-// The program itself: its folders, its command line, single-instance detection,
-// message boxes and the immediate end.
+// The program itself: its folders, single-instance detection and the
+// immediate end.
 
 #include <functional>
 
@@ -20,20 +20,10 @@ QString SettingsFolder();
 QString UserCourseFilePath();
 QString PerUserFolder();
 
-// Everything after the program name on the command line, as one text.
-QString CommandLineText();
-void SetCommandLineText(const QString& text);
-
 // True when another instance already holds the single-instance lock.
 bool AnotherInstanceRunning();
 
 bool FileExists(const QString& path);
-
-// A message box with an OK button, above every topmost window of the game.
-void MsgBox(const QString& text, const QString& title);
-// Test seam: messages go to the hook instead of a window while it is set.
-using MessageHook = std::function<void(const QString& text, const QString& title)>;
-void SetMessageHook(MessageHook hook);
 
 // Ends the program at once: no closing handler, no further code.
 [[noreturn]] void EndProgram(int exitCode = 0);

@@ -13,8 +13,6 @@ std::optional<ScreenMetrics>& TestScreen() {
     return screen;
 }
 
-constexpr int kCaptionHeightPx = 19;
-
 }  // namespace
 
 ScreenMetrics CurrentScreen() {
@@ -38,26 +36,17 @@ double TwipsPerPixelY() { return CurrentScreen().twipsPerPixelY; }
 
 int ScreenWidthTwips() {
     const ScreenMetrics m = CurrentScreen();
-    return Round(m.widthPx * m.twipsPerPixelX);
+    return RoundHalfEven(m.widthPx * m.twipsPerPixelX);
 }
 
 int ScreenHeightTwips() {
     const ScreenMetrics m = CurrentScreen();
-    return Round(m.heightPx * m.twipsPerPixelY);
+    return RoundHalfEven(m.heightPx * m.twipsPerPixelY);
 }
 
-int GetSystemMetrics(SystemMetric metric) {
+int WorkAreaBottomPx() {
     const ScreenMetrics m = CurrentScreen();
-    const int workBottom =
-        m.workAreaPx.isValid() ? m.workAreaPx.y() + m.workAreaPx.height() : m.heightPx;
-    const int caption = std::min(kCaptionHeightPx, workBottom);
-    switch (metric) {
-        case SM_CYCAPTION:
-            return caption;
-        case SM_CYFULLSCREEN:
-            return workBottom - caption;
-    }
-    return 0;
+    return m.workAreaPx.isValid() ? m.workAreaPx.y() + m.workAreaPx.height() : m.heightPx;
 }
 
 }  // namespace platform

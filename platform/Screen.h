@@ -23,9 +23,7 @@ double TwipsPerPixelX();
 double TwipsPerPixelY();
 int ScreenWidthTwips();
 int ScreenHeightTwips();
-
-enum SystemMetric { SM_CYCAPTION = 4, SM_CYFULLSCREEN = 17 };
-// SM_CYFULLSCREEN + SM_CYCAPTION is the bottom edge of the work area in pixels.
-int GetSystemMetrics(SystemMetric metric);
+// Bottom edge of the work area (just above a bottom panel), in pixels.
+int WorkAreaBottomPx();
 
 }  // namespace platform

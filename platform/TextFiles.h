@@ -1,5 +1,5 @@
 #pragma once
-// Files in code page 932 (what Windows calls Shift-JIS), read and written whole.
+// Files in code page 932 (Shift-JIS), read and written whole.
 
 #include <optional>
 

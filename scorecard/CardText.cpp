@@ -1,9 +1,7 @@
 #include "scorecard/CardText.h"
 
-#include "courses/Courses.h"
-#include "platform/Runtime.h"
-#include "scorecard/RoundTotals.h"
-#include "scorecard/ScoreCard.h"
+#include "courses/CourseSets.h"
+#include "platform/Clock.h"
 
 namespace scorecard {
 namespace {
@@ -14,17 +12,16 @@ const QString kNotPlayed = QStringLiteral("-----");
 const QString kRule = QStringLiteral("+----+-------+-------+-------+");
 const QString kTotalRule = QStringLiteral("+====+=======+=======+=======+");
 
-QString StrokesText(const game::RoundState& round, int hole) {
-    return HolePlayed(round, hole) ? SignedText(round.holeStrokes[hole]) : kNotPlayed;
+QString StrokesText(const RoundScores& round, int hole) {
+    return round.Played(hole) ? SignedText(round.Strokes(hole)) : kNotPlayed;
 }
 
-QString DifferenceText(const game::RoundState& round, int hole) {
-    return HolePlayed(round, hole) ? SignedText(round.holeStrokes[hole] - round.holePar[hole])
-                                   : kNotPlayed;
+QString DifferenceText(const RoundScores& round, int hole) {
+    return round.Played(hole) ? SignedText(round.Strokes(hole) - round.Par(hole)) : kNotPlayed;
 }
 
-QString TotalDifferenceText(const game::RoundState& round, const Totals& totals) {
-    return round.roundOver != platform::kFalse ? SignedText(totals.Difference()) : kNotPlayed;
+QString TotalDifferenceText(const RoundScores& round, const Totals& totals) {
+    return round.roundOver ? SignedText(totals.Difference()) : kNotPlayed;
 }
 
 // A value wider than the cell widens it rather than losing its leading digits.
@@ -45,12 +42,12 @@ QString CourseLabel(int courseSet) {
     return caption.isEmpty() ? caption : caption + QStringLiteral("：");
 }
 
-QString CardText(const game::RoundState& round, int courseSet, const QString& hiScoreEntry) {
+QString CardText(const RoundScores& round, int courseSet, const QString& hiScoreEntry) {
     QString text = kRule + kCrLf + QStringLiteral("| No.|  Par  | Score |       |") + kCrLf;
     for (int hole = 1; hole <= kHoles; ++hole) {
         text += kRule + kCrLf;
         text += QStringLiteral("| ") + QString::number(hole).rightJustified(2) +
-                QStringLiteral(" |") + Cell(SignedText(round.holePar[hole])) +
+                QStringLiteral(" |") + Cell(SignedText(round.Par(hole))) +
                 Cell(StrokesText(round, hole)) + Cell(DifferenceText(round, hole)) + kCrLf;
     }
     const Totals totals = SumOverAllHoles(round);
@@ -63,11 +60,11 @@ QString CardText(const game::RoundState& round, int courseSet, const QString& hi
     return text;
 }
 
-QString TabSeparatedText(const game::RoundState& round, const QDateTime& when) {
+QString TabSeparatedText(const RoundScores& round, const QDateTime& when) {
     QString text = platform::DateTimeText(when) + kCrLf;
     text += QStringLiteral("No.\tPar\tScore") + kCrLf;
     for (int hole = 1; hole <= kHoles; ++hole) {
-        text += QString::number(hole) + kTab + SignedText(round.holePar[hole]) + kTab +
+        text += QString::number(hole) + kTab + SignedText(round.Par(hole)) + kTab +
                 StrokesText(round, hole) + kTab + DifferenceText(round, hole) + kCrLf;
     }
     const Totals totals = SumOverAllHoles(round);
@@ -76,7 +73,7 @@ QString TabSeparatedText(const game::RoundState& round, const QDateTime& when) {
     return text;
 }
 
-QString ColumnText(const game::RoundState& round, int courseSet, const QDateTime& when) {
+QString ColumnText(const RoundScores& round, int courseSet, const QDateTime& when) {
     QString text = CourseLabel(courseSet) + platform::DateTimeText(when) + kCrLf;
     text += QStringLiteral("Score") + kCrLf;
     for (int hole = 1; hole <= kHoles; ++hole) text += StrokesText(round, hole) + kCrLf;

@@ -1,9 +1,8 @@
 #include "scorecard/HiScore.h"
 
+#include "platform/Clock.h"
 #include "platform/Numeric.h"
-#include "platform/Runtime.h"
-#include "scorecard/RoundTotals.h"
-#include "scorecard/ScoreCard.h"
+#include "scorecard/CardText.h"
 #include "settings/Profile.h"
 
 namespace scorecard {
@@ -35,11 +34,11 @@ QString StoredHiScore(int courseSet) {
     return key.isEmpty() ? QString() : settings::ReadSetting(kSection, key);
 }
 
-QString KeepHiScore(const game::RoundState& round, int courseSet, const QDateTime& when) {
+QString KeepHiScore(const RoundScores& round, int courseSet, const QDateTime& when) {
     const QString key = HiScoreKey(courseSet);
     if (key.isEmpty()) return QString();
     const QString stored = StoredHiScore(courseSet);
-    if (round.roundOver == platform::kFalse) return stored;
+    if (!round.roundOver) return stored;
     const std::int32_t total = SumOverAllHoles(round).Difference();
     if (!stored.isEmpty() && StoredTotal(stored) <= total) return stored;
     const QString record = platform::DateTimeText(when) + QStringLiteral(" > ") + SignedText(total);

@@ -4,7 +4,7 @@
 #include <QDateTime>
 #include <QString>
 
-#include "game/RoundState.h"
+#include "scorecard/RoundScores.h"
 
 namespace scorecard {
 
@@ -20,6 +20,6 @@ QString StoredHiScore(int courseSet);
 
 // Replaces the course set's entry when the round is over and strictly better,
 // and returns the entry to show (empty when there is none).
-QString KeepHiScore(const game::RoundState& round, int courseSet, const QDateTime& when);
+QString KeepHiScore(const RoundScores& round, int courseSet, const QDateTime& when);
 
 }  // namespace scorecard

@@ -1,32 +1,26 @@
 #include "scorecard/ScoreCard.h"
 
-#include "game/RoundState.h"
-#include "platform/Program.h"
-#include "platform/Runtime.h"
+#include "platform/Clipboard.h"
+#include "platform/Clock.h"
+#include "platform/Messages.h"
 #include "scorecard/CardText.h"
-#include "scorecard/Form6.h"
 #include "scorecard/HiScore.h"
-#include "settings/SettingsState.h"
 
 namespace scorecard {
 
-void ScoreCard(bool forCopy) {
-    const QDateTime now = platform::Now();
-    const int courseSet = settings::state.courseSet;
-    if (forCopy) {
-        CopyText(TabSeparatedText(game::state, now));
-        return;
-    }
-    // A hole given on the command line is none of the course sets: its rounds
-    // never replace a course's high score.
-    const bool courseRound = platform::CommandLineText().isEmpty();
+QString ScoreCardText(const RoundScores& round, int courseSet, bool keepHiScore,
+                      const QDateTime& when) {
     const QString hiScoreEntry =
-        courseRound ? KeepHiScore(game::state, courseSet, now) : StoredHiScore(courseSet);
-    ShowScoreWindow(CardText(game::state, courseSet, hiScoreEntry));
+        keepHiScore ? KeepHiScore(round, courseSet, when) : StoredHiScore(courseSet);
+    return CardText(round, courseSet, hiScoreEntry);
 }
 
-void CopyScoreColumn() {
-    CopyText(ColumnText(game::state, settings::state.courseSet, platform::Now()));
+void CopyScores(const RoundScores& round, int courseSet, bool oneColumn) {
+    const QDateTime now = platform::Now();
+    platform::SetClipboardText(oneColumn ? ColumnText(round, courseSet, now)
+                                         : TabSeparatedText(round, now));
+    platform::ShowMessage(QStringLiteral("スコアをクリップボードにコピーしました！"),
+                          QStringLiteral("Quorvane"));
 }
 
 }  // namespace scorecard

@@ -1,19 +1,22 @@
 #pragma once
-// The round's scores as text: the score card with the course's high score,
-// and the two clipboard texts.
+// The score card shown in the score window, and the two texts its copy
+// button puts on the clipboard.
 
+#include <QDateTime>
 #include <QString>
-#include <cstdint>
+
+#include "scorecard/RoundScores.h"
 
 namespace scorecard {
 
-// "+5", " 0", "-2".
-QString SignedText(std::int32_t value);
+// The card with the course's high score below it. A finished round that beats
+// the stored high score replaces it, unless keepHiScore is off: a hole given
+// on the command line is none of the course sets.
+QString ScoreCardText(const RoundScores& round, int courseSet, bool keepHiScore,
+                      const QDateTime& when);
 
-// forCopy false: builds the card, keeps the high score, shows the score window
-// and returns when it closes. forCopy true: copies the tab-separated text.
-void ScoreCard(bool forCopy);
-// Copies the one-column list of strokes.
-void CopyScoreColumn();
+// Puts the scores on the clipboard, tab-separated or as one column of
+// strokes, stamped with the time of the copy, and tells the player.
+void CopyScores(const RoundScores& round, int courseSet, bool oneColumn);
 
 }  // namespace scorecard

@@ -1,6 +1,6 @@
 #pragma once
-// The settings file QVN.ini: read and write one value, as the Windows profile
-// functions do, keeping the file in code page 932.
+// The settings file QVN.ini: read and write one value at a time, keeping
+// every other byte of the file as it was.
 
 #include <QString>
 

@@ -1,16 +1,12 @@
 // The built-in courses, the tree size cycles and the custom course file.
+#include <QFile>
 #include <QRegularExpression>
 #include <QTest>
 
-#include "courses/CourseState.h"
+#include "courses/CourseSets.h"
 #include "courses/CourseTables.h"
-#include "courses/Courses.h"
-#include "courses/TreeSteps.h"
-#include "courses/UserCourseFile.h"
 #include "courses/UserCourseLines.h"
-#include "game/RoundState.h"
 #include "platform/TextFiles.h"
-#include "settings/SettingsState.h"
 #include "tests/support/TestEnvironment.h"
 
 using namespace Qt::StringLiterals;
@@ -31,64 +27,68 @@ QByteArray FileText(const QStringList& lines, const char* end = "\r\n") {
         .value();
 }
 
+int Runs(const QString& row, QChar letter) {
+    int runs = 0;
+    for (qsizetype i = 0; i < row.size(); ++i) {
+        if (row[i] == letter && (i == 0 || row[i - 1] != letter)) ++runs;
+    }
+    return runs;
+}
+
 }  // namespace
 
 class CoursesTest : public QObject {
     Q_OBJECT
 private slots:
-    void builtInTablesAreWellFormed() {
-        const QList<int> reversed[2] = {{}, {2, 6, 10, 11, 13, 16}};
-        const std::array<QStringView, 18>* tables[2] = {&courses::beginnerCourse,
-                                                        &courses::fullCourse};
-        for (int set = 0; set < 2; ++set) {
-            int parSum = 0;
-            QList<int> teedFromTheRight;
-            for (int n = 1; n <= 18; ++n) {
-                const QStringView row = (*tables[set])[std::size_t(n - 1)];
-                parSum += row.front().digitValue();
-                if (row.at(100) == u'T') teedFromTheRight << n;
-                QCOMPARE(row.size(), 101);
-                QCOMPARE(row.count(u'T'), 1);
-                QCOMPARE(row.count(u'P'), 1);
-                QVERIFY(row.at(1) == u'T' || row.at(100) == u'T');
-                QVERIFY(!row.contains(u'E') && (set == 1 || !row.contains(u'W')));
-            }
-            QCOMPARE(parSum, 72);
-            QCOMPARE(teedFromTheRight, reversed[set]);
+    // Facts of the two courses as they were designed: pars, where the pins
+    // stand, which holes are played from the right, how many trees and runs.
+    void builtInCoursesAreTheDesignedOnes_data() {
+        QTest::addColumn<int>("courseSet");
+        QTest::addColumn<QList<int>>("pinCells");
+        QTest::addColumn<QList<int>>("teedFromTheRight");
+        QTest::addColumn<int>("trees");
+        QTest::addColumn<int>("bunkers");
+        QTest::addColumn<int>("waters");
+        QTest::newRow("beginner") << 0 << QList<int>{58, 34, 76, 46, 84, 61, 45, 61, 46,
+                                                     64, 55, 32, 69, 49, 32, 77, 44, 86}
+                                  << QList<int>{} << 111 << 59 << 0;
+        QTest::newRow("full") << 1 << QList<int>{58, 36, 34, 47, 84, 56, 61, 86, 55,
+                                                 39, 69, 69, 38, 32, 77, 37, 44, 84}
+                              << QList<int>{2, 6, 10, 11, 13, 16} << 81 << 58 << 31;
+    }
+    void builtInCoursesAreTheDesignedOnes() {
+        QFETCH(int, courseSet);
+        const courses::CourseLoad course = courses::LoadCourse(courseSet);
+        QVERIFY(course.rows && course.problem.isEmpty());
+        int parSum = 0, trees = 0, bunkers = 0, waters = 0;
+        QList<int> pins, teedFromTheRight;
+        for (int n = 1; n <= 18; ++n) {
+            const QString& row = (*course.rows)[std::size_t(n - 1)];
+            QCOMPARE(row.size(), 101);
+            QCOMPARE(row.count(u'T'), 1);
+            QCOMPARE(row.count(u'P'), 1);
+            QVERIFY(row.at(1) == u'T' || row.at(100) == u'T');
+            parSum += row.front().digitValue();
+            pins << int(row.indexOf(u'P'));
+            if (row.at(100) == u'T') teedFromTheRight << n;
+            trees += int(row.count(u'K'));
+            bunkers += Runs(row, u'B');
+            waters += Runs(row, u'W');
         }
+        QCOMPARE(parSum, 72);
+        QTEST(pins, "pinCells");
+        QTEST(teedFromTheRight, "teedFromTheRight");
+        QTEST(trees, "trees");
+        QTEST(bunkers, "bunkers");
+        QTEST(waters, "waters");
     }
 
-    void loadCourseFillsTheChosenSetAndTheTreeTables() {
-        testing::TestEnvironment env;
-        settings::state.courseSet = 1;
-        courses::LoadCourse();
-        QCOMPARE(courses::state.courseRows[1], Hole(2));
-        QCOMPARE(courses::state.treeHeightSteps, courses::kTreeHeightSteps);
-        QCOMPARE(courses::state.treeWidthSteps, courses::kTreeWidthSteps);
-        settings::state.courseSet = 0;
-        courses::LoadCourse();
-        const auto beginner = courses::state.courseRows;
-        for (int i = 0; i < 18; ++i) QCOMPARE(beginner[i], courses::beginnerCourse[i].toString());
-
-        courses::state.treeWidthSteps.fill(0);
-        settings::state.courseSet = 7;
-        courses::LoadCourse();
-        QCOMPARE(courses::state.courseRows, beginner);
-        QCOMPARE(courses::state.treeWidthSteps, courses::kTreeWidthSteps);
-    }
-
-    void treeStepsCycleWithPeriods16And20() {
-        testing::TestEnvironment env;
-        courses::LoadTreeSteps();
-        for (int tree = 0; tree < 40; ++tree) {
-            QCOMPARE(courses::NextTreeWidthStep(), courses::kTreeWidthSteps[tree % 16]);
-            QCOMPARE(courses::NextTreeHeightStep(), courses::kTreeHeightSteps[tree % 20]);
-        }
-        QCOMPARE(game::state.treeWidthPos, 40 % 16);
-        QCOMPARE(game::state.treeHeightPos, 0);
-        // Loading a course does not restart the cycle.
-        courses::LoadCourse();
-        QCOMPARE(courses::NextTreeWidthStep(), courses::kTreeWidthSteps[8]);
+    void otherCourseSetsLoadNothing() {
+        const courses::CourseLoad course = courses::LoadCourse(7);
+        QVERIFY(!course.rows && course.problem.isEmpty());
+        QCOMPARE(courses::CourseSetCode(1), u"@"_s);
+        QCOMPARE(courses::CourseSetCaption(2), u"自作コース"_s);
+        QCOMPARE(courses::CourseSetCode(3), QString());
     }
 
     void holeLinesAreFoundAmongOtherLines() {
@@ -98,7 +98,7 @@ private slots:
         lines.insert(6, u"　@"_s + Hole(9));        // so does an ideographic space
         lines.insert(6, u"; @ in the middle of a comment"_s);
         lines << u"@not a hole"_s << u"@5T_P"_s;  // after the 18th
-        const courses::UserCourse course = courses::ParseUserCourse(lines);
+        const courses::CourseLoad course = courses::ParseUserCourse(lines);
         QVERIFY(course.rows.has_value());
         for (int n = 1; n <= 18; ++n) QCOMPARE((*course.rows)[n - 1], Hole(n));
     }
@@ -113,7 +113,7 @@ private slots:
 
         lines = EighteenHoleLines();
         lines[7] = u"@ "_s + Hole(6);  // a space after "@" belongs to the hole string
-        courses::UserCourse course = courses::ParseUserCourse(lines);
+        courses::CourseLoad course = courses::ParseUserCourse(lines);
         QVERIFY(!course.rows.has_value());
         QVERIFY(course.problem.contains(u"「USER.TXT」の8行目（ホール6）"_s));
         QVERIFY(course.problem.contains(u"\r\n"_s));
@@ -133,43 +133,34 @@ private slots:
     // Read afresh at every load, whatever the line ends.
     void userFileIsReadInCodePage932WithAnyLineEnd() {
         testing::TestEnvironment env;
-        settings::state.courseSet = 2;
         QStringList lines = EighteenHoleLines();
         int par = 3;
         for (const char* end : {"\r\n", "\r", "\n"}) {
             const QString first = QString::number(par++) + u"T"_s + QString(98, u'_') + u"P"_s;
             lines[2] = u"@"_s + first;
             env.writeFile(u"USER.TXT"_s, FileText(lines, end));
-            courses::LoadCourse();
-            QCOMPARE(courses::state.courseRows[0], first);
-            QCOMPARE(courses::state.courseRows[17], Hole(18));
+            const courses::CourseLoad course = courses::LoadCourse(2);
+            QCOMPARE((*course.rows)[0], first);
+            QCOMPARE((*course.rows)[17], Hole(18));
         }
-        QCOMPARE(env.messages, QStringList());
     }
 
-    void aRefusedFileKeepsTheRowsAndTellsThePlayer() {
+    void aFileThatCannotBePlayedSaysWhy() {
         testing::TestEnvironment env;
-        settings::state.courseSet = 0;
-        courses::LoadCourse();
-        const auto before = courses::state.courseRows;
-        settings::state.courseSet = 2;
-        courses::LoadCourse();  // no file
-        env.writeFile(u"USER.TXT"_s, "\x81\r\n" + FileText(EighteenHoleLines()));
-        courses::LoadCourse();  // not code page 932
-        QStringList lines = EighteenHoleLines();
-        lines.removeLast();
-        env.writeFile(u"USER.TXT"_s, FileText(lines));
-        courses::state.treeHeightSteps.fill(0);
-        courses::LoadCourse();  // too short
-        QCOMPARE(courses::state.courseRows, before);
-        QCOMPARE(courses::state.treeHeightSteps, courses::kTreeHeightSteps);
-        QCOMPARE(env.messages.size(), 3);
-        for (const QString& message : env.messages) {
-            QVERIFY(message.startsWith(u"Quorvane|"_s));
-            QVERIFY(message.contains(u"「USER.TXT」"_s));
+        QStringList shortOfOne = EighteenHoleLines();
+        shortOfOne.removeLast();
+        for (const auto& content :
+             {std::optional<QByteArray>(),                                            // no file
+              std::optional<QByteArray>("\x81\r\n" + FileText(EighteenHoleLines())),  // not 932
+              std::optional<QByteArray>(FileText(shortOfOne))}) {
+            QFile::remove(env.filePath(u"USER.TXT"_s));
+            if (content) env.writeFile(u"USER.TXT"_s, *content);
+            const courses::CourseLoad course = courses::LoadCourse(2);
+            QVERIFY(!course.rows);
+            QVERIFY(course.problem.contains(u"「USER.TXT」"_s));
         }
     }
 };
 
-QTEST_MAIN(CoursesTest)
+QTEST_GUILESS_MAIN(CoursesTest)
 #include "courses_test.moc"

@@ -1,9 +1,7 @@
-// How stored settings turn into the settings state.
+// How stored settings turn into the game's settings.
 #include <QTest>
 
-#include "settings/Decoding.h"
-#include "settings/Profile.h"
-#include "settings/SettingsState.h"
+#include "settings/Settings.h"
 #include "tests/support/TestEnvironment.h"
 
 using namespace Qt::StringLiterals;
@@ -11,7 +9,8 @@ using namespace Qt::StringLiterals;
 class DecodingTest : public QObject {
     Q_OBJECT
 private slots:
-    // The leading number rounded half to even indexes the table; outside 0..10 is missing.
+    // The leading number rounded half to even indexes the table; outside 0..10
+    // counts as missing.
     void speedFactorTakesTheRoundedLeadingNumber() {
         for (const QString& missing : {u""_s, u"5"_s, u"11"_s, u"-1"_s, u"10.6"_s, u"-0.6"_s,
                                        u"99999999999999999999999"_s}) {
@@ -30,10 +29,10 @@ private slots:
     void flagsColoursAndWidthDecode() {
         testing::TestEnvironment env;
         for (const QString& value : {u"true"_s, u"True"_s, u"FALSE"_s, u""_s}) {
-            QCOMPARE(settings::FlagFor(value), platform::kFalse);
+            QVERIFY(!settings::FlagFor(value));
             QCOMPARE(settings::ScreenWidthFor(value), 1280 * 15);
         }
-        QCOMPARE(settings::FlagFor(u"TRUE"_s), platform::kTrue);
+        QVERIFY(settings::FlagFor(u"TRUE"_s));
         QCOMPARE(settings::ScreenWidthFor(u"TRUE"_s), 1024 * 15);
         QCOMPARE(settings::BallColorFor(u"白"_s), qRgb(254, 254, 254));
         QCOMPARE(settings::BallColorFor(u"黒"_s), qRgb(0, 0, 0));
@@ -44,16 +43,15 @@ private slots:
 
     void noSettingsFileGivesTheDefaults() {
         testing::TestEnvironment env;
-        settings::state.alwaysTop = platform::kTrue;
-        settings::state.ctlLock = platform::kTrue;
-        settings::ApplyStoredSettings();
-        QCOMPARE(settings::state.alwaysTop, platform::kFalse);
-        QCOMPARE(settings::state.ctlLock, platform::kFalse);
-        QCOMPARE(settings::state.ballColor, qRgb(254, 254, 254));
-        QCOMPARE(settings::state.speedFactor, 1.0f);
-        QCOMPARE(settings::state.screenWidth, 1280 * 15);
+        const settings::Settings stored = settings::StoredSettings();
+        QCOMPARE(stored.courseSet, 0);
+        QVERIFY(!stored.alwaysTop);
+        QVERIFY(!stored.ctlLock);
+        QCOMPARE(stored.ballColor, qRgb(254, 254, 254));
+        QCOMPARE(stored.speedFactor, 1.0f);
+        QCOMPARE(stored.screenWidth, 1280 * 15);
     }
 };
 
-QTEST_MAIN(DecodingTest)
+QTEST_GUILESS_MAIN(DecodingTest)
 #include "decoding_test.moc"

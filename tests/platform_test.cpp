@@ -4,7 +4,7 @@
 #include "platform/Numeric.h"
 #include "platform/Screen.h"
 #include "platform/TextFiles.h"
-#include "platform/Windows.h"
+#include "platform/Twips.h"
 #include "tests/support/TestEnvironment.h"
 
 class PlatformTest : public QObject {
@@ -13,20 +13,18 @@ private slots:
     void roundHalvesToEvenIntFloorsLeadingNumberReads() {
         const double x[] = {0.5, 1.5, 2.5, -0.5, -1.5, -2.5, 2.4999, -0.6, 153.5, 152.5};
         const int rounded[] = {0, 2, 2, 0, -2, -2, 2, -1, 154, 152};
-        for (int i = 0; i < 10; ++i) QCOMPARE(platform::Round(x[i]), rounded[i]);
-        QCOMPARE(platform::Int(-0.5), -1);
-        QCOMPARE(platform::Int(5.99), 5);
+        for (int i = 0; i < 10; ++i) QCOMPARE(platform::RoundHalfEven(x[i]), rounded[i]);
+        QCOMPARE(platform::Floor(-0.5), -1);
+        QCOMPARE(platform::Floor(5.99), 5);
         QCOMPARE(platform::LeadingNumber(u"+7"), 7.0);
         QCOMPARE(platform::LeadingNumber(u"-12abc"), -12.0);
         QCOMPARE(platform::LeadingNumber(u"abc"), 0.0);
         QCOMPARE(platform::LeadingNumber(u" 2.5x"), 2.5);
     }
 
-    void workAreaBottomIsTheSumOfTheTwoMetrics() {
+    void screenInTwips() {
         testing::TestEnvironment env;
-        QCOMPARE(platform::GetSystemMetrics(platform::SM_CYFULLSCREEN) +
-                     platform::GetSystemMetrics(platform::SM_CYCAPTION),
-                 760);
+        QCOMPARE(platform::WorkAreaBottomPx(), 760);
         QCOMPARE(platform::ScreenWidthTwips(), 19200);
         QCOMPARE(platform::ScreenHeightTwips(), 12000);
     }
@@ -44,7 +42,7 @@ private slots:
         QCOMPARE(bunker.bottom() + 1, strip.top());
     }
 
-    void cp932MatchesWindows() {
+    void codePage932IsStrictBothWays() {
         const QByteArray white("\x94\x92", 2);
         QCOMPARE(platform::DecodeCp932(white).value(), QString::fromUtf8("白"));
         QCOMPARE(platform::EncodeCp932(QString::fromUtf8("赤")).value(), QByteArray("\x90\xD4", 2));

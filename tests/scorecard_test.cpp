@@ -2,7 +2,7 @@
 #include <QFile>
 #include <QTest>
 
-#include "game/RoundState.h"
+#include "platform/Clock.h"
 #include "scorecard/CardText.h"
 #include "scorecard/HiScore.h"
 #include "scorecard/ScoreCard.h"
@@ -18,9 +18,9 @@ const QString kData = QStringLiteral("Data");
 const QDateTime kEndOfRound(QDate(2007, 7, 16), QTime(22, 10, 5));
 
 // A round whose total difference is the given value.
-game::RoundState FinishedRoundOf(int difference) {
-    game::RoundState round = testing::FinishedBeginnerRound();
-    round.holeStrokes[1] += difference - 7;
+scorecard::RoundScores FinishedRoundOf(int difference) {
+    scorecard::RoundScores round = testing::FinishedBeginnerRound();
+    round.strokes[0] += difference - 7;
     return round;
 }
 
@@ -39,7 +39,7 @@ private slots:
         testing::TestEnvironment env;
         settings::WriteSetting(kData, QStringLiteral("HISCORE"),
                                QStringLiteral("2007/07/15 21:04:33 > +9"));
-        const game::RoundState round = testing::FinishedBeginnerRound();
+        const scorecard::RoundScores round = testing::FinishedBeginnerRound();
 
         const QString entry = scorecard::KeepHiScore(round, 0, kEndOfRound);
         const QString card = scorecard::CardText(round, 0, entry);
@@ -69,7 +69,7 @@ private slots:
     }
 
     void clipboardTextsOfTheSameRound() {
-        const game::RoundState round = testing::FinishedBeginnerRound();
+        const scorecard::RoundScores round = testing::FinishedBeginnerRound();
         QCOMPARE(scorecard::TabSeparatedText(round, kEndOfRound),
                  WithCrLf("2007/07/16 22:10:05\n"
                           "No.\tPar\tScore\n"
@@ -92,10 +92,10 @@ private slots:
         const QString stored = QStringLiteral("2007/07/15 21:04:33 > +9");
         settings::WriteSetting(kData, QStringLiteral("HISCORE@"), stored);
         const QByteArray fileBefore = env.readFile(QStringLiteral("QVN.ini"));
-        game::RoundState round = testing::FinishedBeginnerRound();  // hole 4 being played
-        for (int hole = 4; hole <= 18; ++hole) round.holeStrokes[hole] = 0;
+        scorecard::RoundScores round = testing::FinishedBeginnerRound();  // hole 4 being played
+        for (int hole = 4; hole <= 18; ++hole) round.strokes[std::size_t(hole - 1)] = 0;
         round.currentHole = 4;
-        round.roundOver = platform::kFalse;
+        round.roundOver = false;
 
         const QString entry = scorecard::KeepHiScore(round, 1, kEndOfRound);
         const QStringList card = CardLines(scorecard::CardText(round, 1, entry));
@@ -121,9 +121,9 @@ private slots:
     }
 
     void cellsShowZeroParAndNeverCutAWideValue() {
-        game::RoundState round = testing::FinishedBeginnerRound();
-        round.holePar[1] = 0;
-        round.holeStrokes[2] = 123456;
+        scorecard::RoundScores round = testing::FinishedBeginnerRound();
+        round.par[0] = 0;
+        round.strokes[1] = 123456;
         const QStringList card = CardLines(scorecard::CardText(round, 2, QString()));
         QCOMPARE(card[3], QStringLiteral("|  1 |     0 |    +5 |    +5 |"));
         QCOMPARE(card[5], QStringLiteral("|  2 |    +3 | +123456 | +123453 |"));
@@ -171,6 +171,19 @@ private slots:
         QCOMPARE(entry, replaced ? record : stored);
         QCOMPARE(settings::ReadSetting(kData, key), entry);
         if (replaced) QCOMPARE(scorecard::StoredTotal(entry), double(difference));
+    }
+
+    // A hole given on the command line is none of the course sets.
+    void aRoundNotOfACourseLeavesTheHighScoreAlone() {
+        testing::TestEnvironment env;
+        const QString stored = QStringLiteral("2007/07/15 21:04:33 > +9");
+        settings::WriteSetting(kData, QStringLiteral("HISCORE"), stored);
+        const QString card =
+            scorecard::ScoreCardText(testing::FinishedBeginnerRound(), 0, false, kEndOfRound);
+        QVERIFY(card.endsWith(QStringLiteral("\r\n   ") + stored));
+        QCOMPARE(settings::ReadSetting(kData, QStringLiteral("HISCORE")), stored);
+        QVERIFY(scorecard::ScoreCardText(testing::FinishedBeginnerRound(), 0, true, kEndOfRound)
+                    .endsWith(u"> +7"));
     }
 
     void unknownCourseSetTouchesNoEntry() {

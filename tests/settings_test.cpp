@@ -1,5 +1,5 @@
-// QVN.ini: the read rules of the Windows profile functions, byte-exact writes
-// in code page 932, and writes that never lose the old file.
+// QVN.ini: how values are found and read, byte-exact writes in code page
+// 932, and writes that never lose the old file.
 #include <QTest>
 
 #include "platform/TextFiles.h"

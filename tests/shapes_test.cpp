@@ -1,31 +1,17 @@
-// Shaped windows: the stored rectangle records, the pixels they leave visible,
-// and what happens when a record cannot be used.
+// Shaped windows: the pixels each stored record leaves visible, and what
+// happens when a record cannot be used.
 #include <QTest>
 #include <QWindow>
 #include <initializer_list>
 
-#include "game/Form1.h"
-#include "holeview/Form8.h"
+#include "holeview/FieldWindows.h"
 #include "holeview/WindowShapes.h"
 #include "tests/support/TestEnvironment.h"
 
 using holeview::RegionRecord;
-using holeview::windowShapes;
+using holeview::Shape;
 
 namespace {
-
-QByteArray LittleEndian(std::initializer_list<std::int32_t> values) {
-    QByteArray bytes(560, '\0');
-    int offset = 0;
-    for (std::int32_t v : values) {
-        for (int b = 0; b < 4; ++b) bytes[offset++] = static_cast<char>((v >> (8 * b)) & 0xFF);
-    }
-    return bytes;
-}
-
-QByteArray Bytes(const RegionRecord& record) {
-    return QByteArray(reinterpret_cast<const char*>(record.data()), int(record.size()));
-}
 
 // Rows of '#' (visible) and '.' (hidden) for the window's top-left corner.
 QRegion Picture(std::initializer_list<const char*> rows) {
@@ -40,8 +26,21 @@ QRegion Picture(std::initializer_list<const char*> rows) {
     return region;
 }
 
-QRegion Shape(int index, QRect window) {
-    const RegionRecord& record = windowShapes[index];
+// Visible columns from..to (inclusive) for rows from..to.
+QRegion Rows(std::initializer_list<std::array<int, 4>> bands) {
+    QRegion region;
+    for (const auto& [top, bottom, left, right] : bands) {
+        region += QRect(QPoint(left, top), QPoint(right, bottom));
+    }
+    return region;
+}
+
+const RegionRecord& Record(Shape shape) {
+    return holeview::WindowShapes()[static_cast<std::size_t>(shape)];
+}
+
+QRegion Visible(Shape shape, QRect window) {
+    const RegionRecord& record = Record(shape);
     return holeview::RegionFromRecord(record, holeview::RegionByteCount(record)).value() & window;
 }
 
@@ -50,50 +49,44 @@ QRegion Shape(int index, QRect window) {
 class ShapesTest : public QObject {
     Q_OBJECT
 private slots:
-    // The flag outlives a test case otherwise.
-    void cleanup() { holeview::UnloadFlag(); }
-
-    void recordsAreStoredByteForByte() {
-        holeview::BuildWindowShapes();
-        QCOMPARE(Bytes(windowShapes[0]),
-                 LittleEndian({32, 1, 9, 144, 0,  0, 91, 90, 6,  0, 91, 1,  2,  1, 4,
-                               2,  6, 1, 91,  2,  1, 2,  5,  4,  6, 2,  91, 4,  2, 4,
-                               4,  5, 6, 4,   91, 5, 6,  5,  91, 6, 0,  6,  91, 90}));
-        QCOMPARE(Bytes(windowShapes[1]),
-                 LittleEndian({32, 1, 11, 176, 0,  0, 76, 150, 5, 0, 76, 1,  0,  1,  76, 2,  0, 2,
-                               4,  3, 5,  2,   76, 3, 0,  3,   3, 4, 5,  3,  76, 4,  0,  4,  2, 5,
-                               5,  4, 76, 5,   0,  5, 1,  10,  5, 5, 76, 10, 0,  10, 76, 150}));
-        QCOMPARE(Bytes(windowShapes[2]),
-                 LittleEndian({32, 1,  23,  368, 0,  0,  436, 480, 12, 0,  17,  1,  29, 0,  436, 1,
-                               8,  1,  21,  2,   29, 1,  436, 2,   7,  2,  22,  3,  29, 2,  436, 3,
-                               5,  3,  24,  4,   29, 3,  436, 4,   4,  4,  25,  5,  29, 4,  436, 5,
-                               3,  5,  26,  7,   29, 5,  436, 7,   2,  7,  27,  8,  29, 7,  436, 8,
-                               1,  8,  28,  12,  29, 8,  436, 12,  0,  12, 436, 16, 1,  16, 28,  20,
-                               29, 16, 436, 20,  2,  20, 27,  21,  29, 20, 436, 21, 3,  21, 436, 23,
-                               0,  23, 436, 480}));
-        QCOMPARE(holeview::RegionByteCount(windowShapes[0]), 176u);
-        QCOMPARE(holeview::RegionByteCount(windowShapes[1]), 208u);
-        QCOMPARE(holeview::RegionByteCount(windowShapes[2]), 400u);
-    }
-
     void shapesLeaveExactlyTheFigureVisible() {
-        holeview::BuildWindowShapes();
-        QCOMPARE(Shape(0, QRect(0, 0, 5, 5)),
+        QCOMPARE(Visible(Shape::Ball, QRect(0, 0, 5, 5)),
                  Picture({".....", "..##.", ".####", ".####", "..##."}));
-        QCOMPARE(Shape(1, QRect(0, 0, 5, 10)),
+        QCOMPARE(Visible(Shape::Flag, QRect(0, 0, 5, 10)),
                  Picture({".....", "#####", "####.", "###..", "##...", "#....", "#....", "#....",
                           "#....", "#...."}));
+        QCOMPARE(Visible(Shape::Clock, QRect(0, 0, 29, 32)), Rows({{0, 0, 12, 16},
+                                                                   {1, 1, 8, 20},
+                                                                   {2, 2, 7, 21},
+                                                                   {3, 3, 5, 23},
+                                                                   {4, 4, 4, 24},
+                                                                   {5, 6, 3, 25},
+                                                                   {7, 7, 2, 26},
+                                                                   {8, 11, 1, 27},
+                                                                   {12, 15, 0, 28},
+                                                                   {16, 19, 1, 27},
+                                                                   {20, 20, 2, 26},
+                                                                   {21, 22, 3, 28},
+                                                                   {23, 31, 0, 28}}));
         // A ball window 7 pixels across shows the covering band from column and row 6.
-        const QRegion wideBall = Shape(0, QRect(0, 0, 7, 7));
+        const QRegion wideBall = Visible(Shape::Ball, QRect(0, 0, 7, 7));
         QVERIFY(wideBall.contains(QPoint(6, 0)) && wideBall.contains(QPoint(0, 6)));
         QVERIFY(!wideBall.contains(QPoint(5, 0)) && !wideBall.contains(QPoint(0, 5)));
     }
 
+    // Header and rectangles only, not the whole 560-byte record.
+    void regionsAreReadFromHeaderPlusRectangles() {
+        QCOMPARE(holeview::RegionByteCount(Record(Shape::Ball)), 176u);
+        QCOMPARE(holeview::RegionByteCount(Record(Shape::Flag)), 208u);
+        QCOMPARE(holeview::RegionByteCount(Record(Shape::Clock)), 400u);
+        QVERIFY(!holeview::RegionFromRecord(Record(Shape::Ball), 560));
+    }
+
     void flagPictureIsWhiteOutsideItsShape() {
         testing::TestEnvironment env;
-        holeview::BuildWindowShapes();
-        const QImage picture = holeview::Flag().grab().toImage();
-        const QRegion shape = Shape(1, QRect(0, 0, 5, 10));
+        holeview::FlagWindow flag(platform::WindowManagement::Managed);
+        const QImage picture = flag.grab().toImage();
+        const QRegion shape = Visible(Shape::Flag, QRect(0, 0, 5, 10));
         for (int y = 0; y < 10; ++y) {
             for (int x = 0; x < 5; ++x) {
                 const bool white = picture.pixel(x, y) == qRgb(255, 255, 255);
@@ -106,10 +99,8 @@ private slots:
     }
 
     void malformedRecordsGiveNoRegion() {
-        holeview::BuildWindowShapes();
-        const RegionRecord ball = windowShapes[0];
+        const RegionRecord ball = Record(Shape::Ball);
         QVERIFY(!holeview::RegionFromRecord(RegionRecord{}, 176));
-        QVERIFY(!holeview::RegionFromRecord(ball, 560));
         const auto withField = [&ball](std::size_t offset, std::uint8_t value) {
             RegionRecord changed = ball;
             changed[offset] = value;
@@ -121,29 +112,25 @@ private slots:
         QVERIFY(!withField(60, 200));  // second rectangle beyond the bound
     }
 
-    void shapingAppliesTheMaskToTheNativeWindow() {
+    void shapingReachesTheNativeWindow() {
         testing::TestEnvironment env;
-        holeview::BuildWindowShapes();
-        holeview::ShapeWindow(holeview::kBallShape);
-        const QRegion ballShape = Shape(0, QRect(0, 0, 91, 90));
-        QCOMPARE(game::Ball().mask(), ballShape);
-        QCOMPARE(game::Ball().windowHandle()->mask(), ballShape);
-
-        holeview::ShapeWindow(holeview::kFlagShape);
-        holeview::Flag().Move(300, 300);
-        holeview::ShapeWindow(holeview::kFlagShape);
-        QCOMPARE(holeview::Flag().windowHandle()->mask(), Shape(1, QRect(0, 0, 76, 150)));
+        holeview::FlagWindow flag(platform::WindowManagement::Managed);
+        holeview::ShapeWindow(flag, Shape::Flag);
+        flag.Move(300, 300);
+        holeview::ShapeWindow(flag, Shape::Flag);
+        QCOMPARE(flag.windowHandle()->mask(), Visible(Shape::Flag, QRect(0, 0, 76, 150)));
         QVERIFY(env.messages.isEmpty());
     }
 
     void unreadableRecordEndsTheProgramWithItsMessage() {
         testing::TestEnvironment env;
-        windowShapes = {};
-        QVERIFY_THROWS_EXCEPTION(testing::ProgramEnded, holeview::ShapeWindow(0));
+        holeview::FlagWindow flag(platform::WindowManagement::Managed);
+        QVERIFY_THROWS_EXCEPTION(testing::ProgramEnded,
+                                 holeview::ApplyRegionRecord(flag, RegionRecord{}));
         QCOMPARE(
             env.messages,
             QStringList{QStringLiteral("Quorvane|リージョンデータの読み込みに失敗しました。")});
-        QVERIFY(game::Ball().mask().isEmpty());
+        QVERIFY(flag.mask().isEmpty());
     }
 };
 

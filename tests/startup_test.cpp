@@ -1,20 +1,14 @@
-// Start-up: the start dialog's choices and what it stores, the ground line,
-// and the turn cycle's set-up of a hole.
+// Start-up: the start dialog's choices and what it stores, and the ground line.
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
 #include <functional>
 
-#include "game/Form1.h"
-#include "game/RoundState.h"
 #include "game/StartUp.h"
-#include "game/TurnCycle.h"
-#include "holeview/Form4.h"
-#include "holeview/WindowShapes.h"
-#include "platform/Runtime.h"
-#include "settings/Form7.h"
-#include "settings/SettingsState.h"
+#include "platform/Screen.h"
+#include "settings/Settings.h"
+#include "settings/StartDialog.h"
 #include "tests/support/TestEnvironment.h"
 
 namespace {
@@ -29,19 +23,23 @@ QByteArray UserCourse(int holeLines) {
     return text;
 }
 
-// Runs ChooseCourse, handing the open dialog to the given action.
-bool ChooseWith(const std::function<void(settings::Form7&)>& action) {
+// Runs ChooseCourse over the stored settings, handing the open dialog to the action.
+bool ChooseWith(const std::function<void(settings::StartDialog&)>& action,
+                settings::Settings* chosen = nullptr) {
     QTimer::singleShot(0, [action] {
-        auto* dialog = qobject_cast<settings::Form7*>(QApplication::activeModalWidget());
+        auto* dialog = qobject_cast<settings::StartDialog*>(QApplication::activeModalWidget());
         QVERIFY(dialog);
         action(*dialog);
     });
-    return game::ChooseCourse();
+    settings::Settings settings = settings::StoredSettings();
+    const bool started = game::ChooseCourse(settings);
+    if (chosen) *chosen = settings;
+    return started;
 }
 
-int CheckedOption(settings::Form7& dialog) {
+int CheckedCourse(settings::StartDialog& dialog) {
     for (int i = 0; i < 3; ++i) {
-        if (dialog.Option1(i)->isChecked()) return i;
+        if (dialog.CourseButton(i)->isChecked()) return i;
     }
     return -1;
 }
@@ -62,7 +60,6 @@ private slots:
         QTest::newRow("custom without USER.TXT") << QByteArray("*") << -1 << 0 << false;
         QTest::newRow("unknown code") << QByteArray("x") << 18 << 0 << true;
     }
-
     void preselectsTheStoredCourseSet() {
         QFETCH(QByteArray, course);
         QFETCH(int, holeLines);
@@ -73,29 +70,32 @@ private slots:
         if (holeLines >= 0) env.writeFile("USER.TXT", UserCourse(holeLines));
         int checked = -1;
         bool enabled = false;
-        const bool started = ChooseWith([&](settings::Form7& dialog) {
-            checked = CheckedOption(dialog);
-            enabled = dialog.Option1(2)->isEnabled();
-            dialog.Command1()->click();
-        });
+        settings::Settings chosen;
+        const bool started = ChooseWith(
+            [&](settings::StartDialog& dialog) {
+                checked = CheckedCourse(dialog);
+                enabled = dialog.CourseButton(2)->isEnabled();
+                dialog.OkButton()->click();
+            },
+            &chosen);
         QVERIFY(started);
         QCOMPARE(checked, expected);
         QCOMPARE(enabled, customEnabled);
-        QCOMPARE(settings::state.courseSet, expected);
+        QCOMPARE(chosen.courseSet, expected);
         const char* codes[] = {"#", "@", "*"};
         QVERIFY(env.readFile("QVN.ini").contains(QByteArray("Course=") + codes[expected] + "\r\n"));
     }
 
     void leavingWritesNothing() {
         testing::TestEnvironment env;
-        QVERIFY(!ChooseWith([](settings::Form7& dialog) { dialog.Command2()->click(); }));
+        QVERIFY(!ChooseWith([](settings::StartDialog& dialog) { dialog.QuitButton()->click(); }));
         QVERIFY(!QFile::exists(env.filePath("QVN.ini")));
         env.writeFile("QVN.ini", "; mine\r\n[Setting]\r\nCourse=@\r\n");
-        QVERIFY(!ChooseWith([](settings::Form7& dialog) {
-            dialog.Option1(0)->click();
-            dialog.Command2()->click();
+        QVERIFY(!ChooseWith([](settings::StartDialog& dialog) {
+            dialog.CourseButton(0)->click();
+            dialog.QuitButton()->click();
         }));
-        QVERIFY(!ChooseWith([](settings::Form7& dialog) { dialog.close(); }));
+        QVERIFY(!ChooseWith([](settings::StartDialog& dialog) { dialog.close(); }));
         QCOMPARE(env.readFile("QVN.ini"), QByteArray("; mine\r\n[Setting]\r\nCourse=@\r\n"));
     }
 
@@ -103,11 +103,11 @@ private slots:
         testing::TestEnvironment env;
         env.writeFile("USER.TXT", UserCourse(3));
         bool stillOpen = false;
-        const bool started = ChooseWith([&](settings::Form7& dialog) {
-            dialog.Option1(2)->click();
-            dialog.Command1()->click();
+        const bool started = ChooseWith([&](settings::StartDialog& dialog) {
+            dialog.CourseButton(2)->click();
+            dialog.OkButton()->click();
             stillOpen = dialog.isVisible();
-            dialog.Command2()->click();
+            dialog.QuitButton()->click();
         });
         QVERIFY(!started);
         QVERIFY(stillOpen);
@@ -116,66 +116,48 @@ private slots:
         QVERIFY(env.messages[0].contains("USER.TXT"));
     }
 
-    void readsTheStoredSettingsAtLoad() {
+    void storedSettingsAreReadAndTheDialogCentredOnTheGameWidth() {
         testing::TestEnvironment env;
         env.writeFile("QVN.ini",
                       "[Setting]\r\nAlwaysTop=TRUE\r\nCtlLock=TRUE\r\nBColor=\x90\xD4\r\n"
                       "PlusMinus=10\r\nScrnWidth=TRUE\r\n");
         QRect frame;
-        ChooseWith([&](settings::Form7& dialog) {
-            frame = dialog.frameGeometry();
-            dialog.Command1()->click();
-        });
+        settings::Settings chosen;
+        ChooseWith(
+            [&](settings::StartDialog& dialog) {
+                frame = dialog.frameGeometry();
+                dialog.OkButton()->click();
+            },
+            &chosen);
         // Centred on the game's 1024 pixels, not on the 1280-pixel screen.
         QVERIFY(qAbs(frame.center().x() - 512) <= 1);
         QVERIFY(qAbs(frame.center().y() - 400) <= 1);
-        QCOMPARE(settings::state.alwaysTop, platform::kTrue);
-        QCOMPARE(settings::state.ctlLock, platform::kTrue);
-        QCOMPARE(settings::state.ballColor, qRgb(254, 0, 0));
-        QCOMPARE(settings::state.speedFactor, 6.0f);
-        QCOMPARE(settings::state.screenWidth, 1024 * 15);
+        QVERIFY(chosen.alwaysTop);
+        QVERIFY(chosen.ctlLock);
+        QCOMPARE(chosen.ballColor, qRgb(254, 0, 0));
+        QCOMPARE(chosen.speedFactor, 6.0f);
+        QCOMPARE(chosen.screenWidth, 1024 * 15);
     }
 
+    // Fifty twips above the work area's bottom, rounded half to even.
+    void groundLineLiesFiftyTwipsAboveTheWorkArea_data() {
+        QTest::addColumn<double>("twipsPerPixel");
+        QTest::addColumn<int>("workAreaBottom");
+        QTest::addColumn<int>("groundY");
+        QTest::newRow("standard screen") << 15.0 << 725 << 10825;
+        QTest::newRow("half goes down to even") << 12.5 << 761 << 9512 - 50;
+        QTest::newRow("half goes up to even") << 12.5 << 763 << 9538 - 50;
+        QTest::newRow("fraction rounds, not cut") << 12.6 << 761 << 9589 - 50;
+    }
     void groundLineLiesFiftyTwipsAboveTheWorkArea() {
+        QFETCH(double, twipsPerPixel);
+        QFETCH(int, workAreaBottom);
         testing::TestEnvironment env;
         platform::ScreenMetrics screen = testing::StandardScreen();
-        screen.workAreaPx = QRect(0, 0, 1280, 706 + 19);
+        screen.workAreaPx = QRect(0, 0, 1280, workAreaBottom);
+        screen.twipsPerPixelY = twipsPerPixel;
         platform::SetTestScreen(screen);
-        QCOMPARE(game::ComputeGroundY(), 10825);
-    }
-
-    void settingUpAHoleLeavesTheBallReadyOnTheTee() {
-        testing::TestEnvironment env;
-        settings::state.screenWidth = 19200;
-        game::state.groundY = game::ComputeGroundY();
-        game::NewRound();
-        holeview::BuildWindowShapes();
-        platform::ScriptRandom({0.99, 0.6, 0.0, 0.49});
-        game::ResetHole();
-        QCOMPARE(game::state.windStrength, 5);
-        QCOMPARE(game::state.windDirection, 2);
-        QCOMPARE(game::Ball().BackColor(), game::kSetupPendingColor);
-        game::NextTurn();
-        QCOMPARE(game::state.windStrength, 0);
-        QCOMPARE(game::state.windDirection, 1);
-        QCOMPARE(game::Ball().BackColor(), game::kReadyColor);
-        QCOMPARE(game::state.currentHole, 1);
-        QCOMPARE(game::state.strokeCount, 0);
-        QCOMPARE(game::state.ballX, 0);
-        QCOMPARE(game::Ball().Left(), 0.0);
-        QCOMPARE(game::Ball().Top() + game::Ball().Height(), double(game::state.groundY));
-        QCOMPARE(game::Ball().Width(), 80.0);
-        QCOMPARE(holeview::Strip().Top(), double(game::state.groundY));
-        QCOMPARE(holeview::Strip().Width(), 19200.0);
-    }
-
-    void aTurnThatFindsTheBallHoledDoesNothing() {
-        testing::TestEnvironment env;
-        game::Ball().SetBackColor(game::kHoledColor);
-        game::state.strokeCount = 3;
-        game::NextTurn();
-        QCOMPARE(game::Ball().BackColor(), game::kHoledColor);
-        QCOMPARE(game::state.strokeCount, 3);
+        QTEST(game::GroundLine(), "groundY");
     }
 };
 

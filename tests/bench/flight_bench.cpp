@@ -16,21 +16,13 @@
 #include <deque>
 #include <vector>
 
-#include "controlbar/Form3.h"
-#include "game/Form1.h"
-#include "game/RoundState.h"
-#include "game/StartUp.h"
-#include "game/TurnCycle.h"
-#include "holeview/Form4.h"
-#include "holeview/Form8.h"
-#include "holeview/HoleViewState.h"
-#include "holeview/WindowShapes.h"
+#include "controlbar/ControlBar.h"
+#include "game/Game.h"
 #include "platform/Fonts.h"
-#include "platform/Program.h"
-#include "platform/Runtime.h"
+#include "platform/Messages.h"
+#include "platform/Random.h"
 #include "platform/Screen.h"
-#include "settings/SettingsState.h"
-#include "tests/support/PlayField.h"
+#include "tests/support/BarPlayer.h"
 
 namespace {
 
@@ -51,8 +43,6 @@ double Percentile(std::vector<double> values, double p) {
     return values[std::min(values.size() - 1, std::size_t(p * double(values.size())))];
 }
 
-bool InFlight() { return game::Ball().BackColor() == settings::state.ballColor; }
-
 void SaveScreen(const QString& path) {
     QGuiApplication::primaryScreen()->grabWindow(0).save(path);
     std::printf("saved %s\n", qPrintable(path));
@@ -67,8 +57,8 @@ struct Shot {
 // first press, and its gauges run a while before power and loft are fixed.
 class Player : public QObject {
 public:
-    Player(std::deque<Shot> shots, QString screenshotFolder)
-        : shots_(std::move(shots)), folder_(std::move(screenshotFolder)) {
+    Player(const game::Game& game, std::deque<Shot> shots, QString screenshotFolder)
+        : game_(game), shots_(std::move(shots)), folder_(std::move(screenshotFolder)) {
         qApp->installEventFilter(this);
     }
 
@@ -77,9 +67,10 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        controlbar::Form3* bar = controlbar::LoadedBar();
-        if (bar && watched == bar && event->type() == QEvent::Show) OnBarShown();
-        if (bar && watched == bar && event->type() == QEvent::Hide) Beat();
+        const bool isBar = qobject_cast<controlbar::ControlBar*>(watched) != nullptr;
+        if (isBar && event->type() == QEvent::Show) OnBarShown();
+        if (isBar && event->type() == QEvent::Hide) Beat();
+        const controlbar::ControlBar* bar = testing::OpenBar();
         if (bar && event->type() == QEvent::Resize) OnGaugeMoved(*bar, watched->objectName());
         return false;
     }
@@ -88,7 +79,7 @@ protected:
         if (event->type() != kHeartbeat) return;
         const double now = Seconds(CLOCK_MONOTONIC);
         const double cpu = Seconds(CLOCK_THREAD_CPUTIME_ID);
-        const bool flying = InFlight();
+        const bool flying = game_.Round().phase == game::TurnPhase::InPlay;
         if (flying && lastWasFlying_) {
             periodsMs.push_back((now - lastBeat_) * 1000);
             cpuPerStepMs.push_back((cpu - lastCpu_) * 1000);
@@ -112,6 +103,7 @@ private:
 
     void OnBarShown() {
         barShown_ = true;
+        presses_ = 1;
         lastWasFlying_ = false;
         ++bars_;
         if (bars_ > 1) {
@@ -132,20 +124,21 @@ private:
         });
     }
 
-    void OnGaugeMoved(const controlbar::Form3& bar, const QString& name) {
-        const controlbar::Gauges& g = bar.GaugeLevels();
-        if (shots_.empty() || !g.gaugeRunning) return;
+    void OnGaugeMoved(const controlbar::ControlBar& bar, const QString& name) {
+        if (shots_.empty() || bar.PowerShown() == 0) return;
         const bool measured = bars_ == 1;
         const qint64 ran = measured ? gaugeClock_.elapsed() : kGaugeRunMs;
         if (measured && !folder_.isEmpty() && !shotTaken_ && ran > kGaugeRunMs / 4) {
             shotTaken_ = true;
             SaveScreen(folder_ + QStringLiteral("/gauges-running.png"));
         }
-        if (name == u"Picture2" && !g.powerFixed && g.powerLevel == shots_.front().power &&
+        if (name == u"powerGauge" && presses_ == 1 && bar.PowerShown() == shots_.front().power &&
             ran >= kGaugeRunMs / 2) {
             testing::PressSpace();
-        } else if (name == u"Picture3" && g.powerFixed && !g.loftFixed &&
-                   g.loftLevel == shots_.front().loft && ran >= kGaugeRunMs) {
+            presses_ = 2;
+        } else if (name == u"loftGauge" && presses_ == 2 &&
+                   bar.LoftShown() == shots_.front().loft && ran >= kGaugeRunMs) {
+            presses_ = 3;
             if (measured) gaugeCpuShare = Share(gaugeWall_, gaugeCpu_);
             testing::PressSpace();
             shots_.pop_front();
@@ -157,8 +150,10 @@ private:
                (Seconds(CLOCK_MONOTONIC) - wallStart);
     }
 
+    const game::Game& game_;
     std::deque<Shot> shots_;
     QString folder_;
+    int presses_ = 0;
     int bars_ = 0;
     bool barShown_ = false;
     bool lastWasFlying_ = false;
@@ -178,34 +173,20 @@ int main(int argc, char** argv) {
 
     QStringList messages;
     platform::SetMessageHook([&](const QString& text, const QString&) { messages << text; });
-    platform::SetCommandLineText(QStringLiteral("3T") + QString(40, u'_') + u'P' +
-                                 QString(57, u'_'));
     platform::ScriptRandom({0.0});
-    settings::state.screenWidth = platform::ScreenWidthTwips();
-    settings::state.speedFactor = 1;
-    settings::state.alwaysTop = platform::kTrue;
-    settings::state.ballColor = qRgb(254, 254, 254);
+    settings::Settings settings;
+    settings.screenWidth = platform::ScreenWidthTwips();
+    settings.speedFactor = 1;
+    settings.alwaysTop = true;
+    settings.ballColor = qRgb(254, 254, 254);
+    game::Game game(settings, QStringLiteral("3T") + QString(40, u'_') + u'P' + QString(57, u'_'));
+    game.SetUpFirstHole();
 
-    game::NewRound();
-    holeview::BuildWindowShapes();
-    holeview::ShapeWindow(holeview::kBallShape);
-    game::state.groundY = game::ComputeGroundY();
-    game::ResetHole();
-    game::NextTurn();
-    game::Ball().ShowWindow();
+    Player player(game, {{30, 40}, {30, 40}, {6, 5}, {6, 5}, {6, 5}, {6, 5}, {6, 5}, {6, 5}},
+                  folder);
+    for (int shot = 0; shot < 8 && messages.isEmpty(); ++shot) game.NextTurn();
 
-    Player player({{30, 40}, {30, 40}, {6, 5}, {6, 5}, {6, 5}, {6, 5}, {6, 5}, {6, 5}}, folder);
-    for (int shot = 0; shot < 8 && messages.isEmpty(); ++shot) {
-        game::NextTurn();
-    }
-
-    // The game's windows live in static slots; they must go before the application.
-    holeview::DestroySprites();
-    holeview::UnloadFlag();
-    holeview::UnloadStrip();
-    game::UnloadBall();
-
-    std::printf("hole-out after %d strokes: %s\n", game::state.holeStrokes[1],
+    std::printf("hole-out after %d strokes: %s\n", game.Round().holeStrokes[1],
                 messages.isEmpty() ? "no" : "yes");
     if (!folder.isEmpty()) return 0;
     std::printf("flight steps measured: %zu\n", player.periodsMs.size());

@@ -1,37 +1,24 @@
 // Prints how long the game takes from start to the ready ball, and how long a
-// hole takes from ResetHole until every one of its windows is shown and painted.
+// hole takes from its reset until every one of its windows is shown and painted.
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QWindow>
 #include <algorithm>
 #include <cstdio>
+#include <memory>
 #include <set>
 #include <vector>
 
-#include "courses/CourseState.h"
-#include "courses/Courses.h"
-#include "desktop/Stacking.h"
-#include "game/Form1.h"
-#include "game/RoundState.h"
+#include "courses/CourseSets.h"
+#include "game/Game.h"
 #include "game/StartUp.h"
-#include "game/TurnCycle.h"
-#include "holeview/Form4.h"
-#include "holeview/Form8.h"
-#include "holeview/HoleViewState.h"
-#include "holeview/LayOutHole.h"
-#include "holeview/WindowShapes.h"
-#include "platform/Runtime.h"
-#include "settings/Decoding.h"
-#include "settings/SettingsState.h"
+#include "settings/Settings.h"
 
 namespace {
 
-std::vector<QWidget*> HoleWindows() {
-    std::vector<QWidget*> windows{&game::Ball(), &holeview::Strip(), &holeview::Flag()};
-    for (auto* list : {&holeview::state.treeSprites, &holeview::state.bunkerSprites,
-                       &holeview::state.waterSprites}) {
-        for (auto& sprite : *list) windows.push_back(sprite.get());
-    }
+std::vector<QWidget*> HoleWindows(game::Game& game) {
+    std::vector<QWidget*> windows{&game.Ball()};
+    for (QWidget* window : game.Field().Windows()) windows.push_back(window);
     return windows;
 }
 
@@ -51,13 +38,13 @@ PaintWatch* paintWatch = nullptr;
 
 // Runs events until the window system shows every window of the hole and every
 // obstacle and the strip have painted their new contents.
-void WaitUntilShown() {
-    const auto windows = HoleWindows();
+void WaitUntilShown(game::Game& game) {
+    const auto windows = HoleWindows(game);
     for (;;) {
         QApplication::processEvents();
-        const bool done = std::all_of(windows.begin(), windows.end(), [](QWidget* w) {
+        const bool done = std::all_of(windows.begin(), windows.end(), [&](QWidget* w) {
             const bool exposed = w->windowHandle() && w->windowHandle()->isExposed();
-            const bool mustPaint = w != &game::Ball() && w != &holeview::Flag();
+            const bool mustPaint = w != &game.Ball() && w != &game.Field().Flag();
             return exposed && (!mustPaint || paintWatch->painted.count(w) > 0);
         });
         if (done) break;
@@ -66,12 +53,11 @@ void WaitUntilShown() {
 }
 
 int MostWindowsHole(int courseSet) {
-    settings::state.courseSet = courseSet;
-    courses::LoadCourse();
+    const courses::CourseRows rows = *courses::LoadCourse(courseSet).rows;
     int best = 1;
     qsizetype bestCount = -1;
     for (int hole = 1; hole <= 18; ++hole) {
-        const QString& row = courses::state.courseRows[static_cast<std::size_t>(hole - 1)];
+        const QString& row = rows[static_cast<std::size_t>(hole - 1)];
         const qsizetype count =
             row.count(QLatin1Char('K')) + row.count(QLatin1Char('B')) + row.count(QLatin1Char('W'));
         if (count > bestCount) {
@@ -82,16 +68,15 @@ int MostWindowsHole(int courseSet) {
     return best;
 }
 
-double LayOutMs(int courseSet, int hole) {
-    settings::state.courseSet = courseSet;
-    game::state.currentHole = hole;
+// As in play: the hole-out resets the hole, the turn cycle lays out the next.
+double LayOutMs(game::Game& game, int hole) {
+    game.Round().currentHole = hole;
     QElapsedTimer timer;
     timer.start();
     paintWatch->painted.clear();
-    game::ResetHole();
-    game::Ball().SetBackColor(game::kReadyColor);
-    holeview::LayOutHole();
-    WaitUntilShown();
+    game.ResetHole();
+    game.NextTurn();
+    WaitUntilShown(game);
     return static_cast<double>(timer.nsecsElapsed()) / 1e6;
 }
 
@@ -106,47 +91,41 @@ int main(int argc, char** argv) {
     paintWatch = &watch;
     app.installEventFilter(&watch);
 
-    settings::ApplyStoredSettings();
+    settings::Settings settings = settings::StoredSettings();
     // The benchmark's argument "top" measures the game kept in front.
-    settings::state.alwaysTop =
-        platform::ToVbBool(argc > 1 && QString::fromLocal8Bit(argv[1]) == "top");
-    std::printf("always in front: %s\n", settings::state.alwaysTop ? "on" : "off");
-    game::NewRound();
-    holeview::BuildWindowShapes();
-    holeview::ShapeWindow(0);
-    game::state.groundY = game::ComputeGroundY();
-    game::ResetHole();
-    game::NextTurn();
-    desktop::SetTopmost(&game::Ball());
-    game::Ball().Move(game::state.ballX, game::state.ballY);
-    game::Ball().ShowWindow();
-    WaitUntilShown();
-    std::printf("start-up to the ready ball (no start dialog): %.1f ms\n",
-                static_cast<double>(sinceStart.nsecsElapsed()) / 1e6);
+    settings.alwaysTop = argc > 1 && QString::fromLocal8Bit(argv[1]) == "top";
+    std::printf("always in front: %s\n", settings.alwaysTop ? "on" : "off");
+    {
+        game::Game game(settings, QString());
+        game.SetUpFirstHole();
+        WaitUntilShown(game);
+        std::printf("start-up to the ready ball (no start dialog): %.1f ms\n",
+                    static_cast<double>(sinceStart.nsecsElapsed()) / 1e6);
+    }
 
     const char* names[] = {"beginner", "full"};
     for (int courseSet = 0; courseSet < 2; ++courseSet) {
         const int hole = MostWindowsHole(courseSet);
-        // As in play: hole 1 first, which also prepares windows for later holes.
-        holeview::DestroySprites();
-        const double holeOne = LayOutMs(courseSet, 1);
+        settings.courseSet = courseSet;
+        game::Game game(settings, QString());
+        QElapsedTimer timer;
+        timer.start();
+        paintWatch->painted.clear();
+        game.SetUpFirstHole();
+        WaitUntilShown(game);
+        const double holeOne = static_cast<double>(timer.nsecsElapsed()) / 1e6;
         // The player takes aim for a moment before the next hole.
         QElapsedTimer aim;
         aim.start();
         while (aim.elapsed() < 1000) QApplication::processEvents(QEventLoop::AllEvents, 50);
-        const double first = LayOutMs(courseSet, hole);
+        const double first = LayOutMs(game, hole);
         std::vector<double> runs;
-        for (int run = 0; run < 5; ++run) runs.push_back(LayOutMs(courseSet, hole));
+        for (int run = 0; run < 5; ++run) runs.push_back(LayOutMs(game, hole));
         std::sort(runs.begin(), runs.end());
         std::printf(
-            "%s hole %d (%zu windows), ResetHole + LayOutHole until shown and painted: "
+            "%s hole %d (%zu windows), reset and layout until shown and painted: "
             "%.1f ms after hole 1 (which took %.1f ms), again median %.1f ms, max %.1f ms\n",
-            names[courseSet], hole, HoleWindows().size(), first, holeOne, runs[2], runs[4]);
+            names[courseSet], hole, HoleWindows(game).size(), first, holeOne, runs[2], runs[4]);
     }
-    // The single windows must go before the application does.
-    holeview::DestroySprites();
-    holeview::UnloadFlag();
-    holeview::UnloadStrip();
-    game::UnloadBall();
     return 0;
 }

@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::optional<QString> text = platform::DecodeCp932(
         QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
     if (!text) return 0;
-    const courses::UserCourse course = courses::ParseUserCourse(Lines(*text));
+    const courses::CourseLoad course = courses::ParseUserCourse(Lines(*text));
     if (course.rows) {
         Require(course.problem.isEmpty());
         for (const QString& hole : *course.rows) {

@@ -1,10 +1,10 @@
 #pragma once
 // A finished beginner round used by the score tests: par 72, 79 strokes.
 
-#include "game/RoundState.h"
+#include "scorecard/RoundScores.h"
 
 namespace testing {
 
-game::RoundState FinishedBeginnerRound();
+scorecard::RoundScores FinishedBeginnerRound();
 
 }  // namespace testing

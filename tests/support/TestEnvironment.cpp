@@ -2,16 +2,11 @@
 
 #include <QFile>
 
-#include "courses/CourseState.h"
-#include "game/Form1.h"
-#include "game/RoundState.h"
-#include "holeview/Form4.h"
-#include "holeview/Form8.h"
-#include "holeview/HoleViewState.h"
+#include "platform/Clock.h"
+#include "platform/Messages.h"
 #include "platform/Program.h"
-#include "platform/Runtime.h"
+#include "platform/Random.h"
 #include "platform/TextFiles.h"
-#include "settings/SettingsState.h"
 
 namespace testing {
 
@@ -25,25 +20,16 @@ platform::ScreenMetrics StandardScreen() {
     return screen;
 }
 
-void ResetAllState() {
-    game::state = {};
-    settings::state = {};
-    courses::state = {};
-    holeview::DestroySprites();
-    holeview::UnloadStrip();
-    holeview::UnloadFlag();
-    game::UnloadBall();
-}
-
 TestEnvironment::TestEnvironment() {
-    ResetAllState();
+    // A USER.TXT or QVN.ini of the person running the tests must not count.
+    qputenv("HOME", home_.path().toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", (home_.path() + QStringLiteral("/.config")).toLocal8Bit());
     platform::SetTestScreen(StandardScreen());
     platform::SetSleepEnabled(false);
     platform::UnscriptRandom();
     platform::UnfixClock();
     platform::InjectWriteFailureAfter(-1);
     platform::SetAppFolder(dir_.path());
-    platform::SetCommandLineText(QString());
     platform::SetMessageHook([this](const QString& text, const QString& title) {
         messages.append(title + QLatin1Char('|') + text);
     });
@@ -58,7 +44,6 @@ TestEnvironment::~TestEnvironment() {
     platform::UnscriptRandom();
     platform::UnfixClock();
     platform::InjectWriteFailureAfter(-1);
-    ResetAllState();
 }
 
 void TestEnvironment::writeFile(const QString& name, const QByteArray& bytes) const {

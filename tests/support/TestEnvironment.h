@@ -1,6 +1,7 @@
 #pragma once
-// Puts the game's program-wide state back to its start values and gives tests
-// a fixed screen, a temporary program folder and captured messages.
+// One per test case: a fixed screen, no sleeping, no scripted random numbers
+// or fixed clock left over, a private program folder and per-user folder,
+// messages collected instead of shown, and an end of the program that throws.
 
 #include <QStringList>
 #include <QTemporaryDir>
@@ -19,8 +20,6 @@ struct ProgramEnded : std::runtime_error {
     int exitCode;
 };
 
-// One per test case: fresh state, standard screen, no sleeping, a temporary
-// program folder, messages collected instead of shown.
 class TestEnvironment {
 public:
     TestEnvironment();
@@ -36,9 +35,7 @@ public:
     QStringList messages;  // "title|text" of every message box shown
 private:
     QTemporaryDir dir_;
+    QTemporaryDir home_;
 };
-
-// Program-wide state back to what a fresh process has.
-void ResetAllState();
 
 }  // namespace testing

@@ -1,0 +1,148 @@
+#include "controlbar/ControlBar.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QTimer>
+
+#include "controlbar/BarPlacement.h"
+#include "controlbar/ShotButton.h"
+#include "desktop/ActivationHook.h"
+#include "desktop/Stacking.h"
+#include "platform/Boxes.h"
+#include "platform/Numeric.h"
+#include "platform/Twips.h"
+
+namespace controlbar {
+namespace {
+
+constexpr int kBorderPx = 1;
+constexpr int kPowerTwipsPerUnit = 30;
+constexpr int kLoftTwipsPerUnit = 18;
+constexpr int kGaugeLeft = 945;
+constexpr int kGaugeWidth = 930;
+constexpr int kPowerTop = 30;
+constexpr int kLoftTop = 105;
+constexpr int kGaugeHeight = 90;
+
+const platform::StripedBox::Stripes kPowerStripes = {qRgb(255, 0, 0), qRgb(255, 255, 255),
+                                                     qRgb(255, 0, 0), qRgb(128, 0, 0)};
+const platform::StripedBox::Stripes kLoftStripes = {qRgb(0, 255, 0), qRgb(255, 255, 255),
+                                                    qRgb(0, 255, 0), qRgb(0, 128, 0)};
+
+QLabel* NewLabel(const QString& name, const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
+    font.setPointSizeF(8.25);
+    label->setFont(font);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setMargin(0);
+    return label;
+}
+
+// Both gauges sit in one area: its top is the power gauge's.
+void ShowLevel(QWidget* gauge, float level, int twipsPerUnit, int top) {
+    platform::PlaceControl(gauge, 0, top - kPowerTop,
+                           platform::RoundHalfEven(double(level) * twipsPerUnit), kGaugeHeight);
+}
+
+}  // namespace
+
+ControlBar::ControlBar(const BarContent& content) : alwaysTop_(content.alwaysTop) {
+    setObjectName(QStringLiteral("controlBar"));
+    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    // The game's other windows wait while the bar is open.
+    setWindowModality(Qt::ApplicationModal);
+    CreateControls(content);
+    setFixedSize(platform::ControlRect(0, 0, content.widthTwips, kBarHeightTwips).size());
+    client_->setGeometry(rect().adjusted(kBorderPx, kBorderPx, -kBorderPx, -kBorderPx));
+    // The bar has no frame to show a title; window lists and screen readers get
+    // the hole and the stroke from it.
+    setWindowTitle(QStringLiteral("Quorvane control bar: ") + content.holeText +
+                   content.strokeText);
+    new desktop::ActivationHook(
+        [this](bool active) { activityLamp_->SetColor(active ? kRed : kBlack); }, this);
+}
+
+void ControlBar::CreateControls(const BarContent& content) {
+    client_ = new QWidget(this);
+    client_->installEventFilter(this);
+    activityLamp_ = new platform::ColorBox(QStringLiteral("activityLamp"), kRed, client_);
+    platform::PlaceControl(activityLamp_, 0, 0, 50, 195);
+    holeLabel_ = NewLabel(QStringLiteral("holeLabel"), content.holeText, client_);
+    platform::PlaceControl(holeLabel_, 75, 30, 585, 150);
+    strokeLabel_ = NewLabel(QStringLiteral("strokeLabel"), content.strokeText, client_);
+    platform::PlaceControl(strokeLabel_, 660, 30, 330, 150);
+    // The gauges change width at every step; an opaque area of their own keeps
+    // those repaints from repainting, and raising, the whole bar.
+    auto* gaugeArea = new QWidget(client_);
+    gaugeArea->setAutoFillBackground(true);
+    platform::PlaceControl(gaugeArea, kGaugeLeft, kPowerTop, kGaugeWidth,
+                           kLoftTop + kGaugeHeight - kPowerTop);
+    powerGauge_ = new platform::StripedBox(QStringLiteral("powerGauge"), kPowerStripes, gaugeArea);
+    platform::PlaceControl(powerGauge_, 0, 0, kGaugeWidth, kGaugeHeight);
+    loftGauge_ = new platform::StripedBox(QStringLiteral("loftGauge"), kLoftStripes, gaugeArea);
+    platform::PlaceControl(loftGauge_, 0, kLoftTop - kPowerTop, kGaugeWidth, kGaugeHeight);
+    shotButton_ = new ShotButton(client_);
+    platform::PlaceControl(shotButton_, 1890, 0, 225, 300);
+    windLabel_ = NewLabel(QStringLiteral("windLabel"), content.windText, client_);
+    platform::PlaceControl(windLabel_, 2190, 30, 510, 165);
+    setFocusProxy(shotButton_);
+
+    connect(shotButton_, &ShotButton::pressed, this, &ControlBar::pressed);
+    connect(shotButton_, &ShotButton::menuRequested, this, &ControlBar::menuRequested);
+}
+
+void ControlBar::PlaceAbove(double ballLeft, double ballTop, int screenWidth, bool ctlLock) {
+    // The size the window system gave the bar, so the clamp meets the edge exactly.
+    const QSizeF size = platform::OuterSizeTwips(this);
+    const QPoint at =
+        BarPosition({ballLeft, ballTop, size.width(), size.height(), screenWidth, ctlLock});
+    platform::MoveWindowTwips(this, at.x(), at.y());
+}
+
+void ControlBar::ShowLevels(float power, float loft) {
+    powerShown_ = power;
+    loftShown_ = loft;
+    ShowLevel(powerGauge_, power, kPowerTwipsPerUnit, kPowerTop);
+    ShowLevel(loftGauge_, loft, kLoftTwipsPerUnit, kLoftTop);
+}
+
+void ControlBar::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    activateWindow();
+    shotButton_->setFocus(Qt::ActiveWindowFocusReason);
+}
+
+// Only the game closes the bar: the window system's close would leave a
+// stroke half made.
+void ControlBar::closeEvent(QCloseEvent* event) {
+    if (event->spontaneous()) event->ignore();
+}
+
+void ControlBar::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    KeepOnTop();
+}
+
+bool ControlBar::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == client_ && event->type() == QEvent::Paint) KeepOnTop();
+    return QWidget::eventFilter(watched, event);
+}
+
+// Raising from inside a paint would repaint and raise again; the raise waits
+// until the paint is over, and repaints meanwhile share it. A bar that has
+// been hidden stays hidden: raising would show it again.
+void ControlBar::KeepOnTop() {
+    if (raisePending_) return;
+    raisePending_ = true;
+    QTimer::singleShot(0, this, [this] {
+        raisePending_ = false;
+        if (isVisible()) desktop::SetTopmost(this, alwaysTop_);
+    });
+}
+
+}  // namespace controlbar

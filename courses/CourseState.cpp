@@ -1,7 +1,0 @@
-#include "courses/CourseState.h"
-
-namespace courses {
-
-CourseState state;
-
-}  // namespace courses

@@ -1,0 +1,100 @@
+#include "game/Game.h"
+
+#include "courses/CourseSets.h"
+#include "courses/HoleString.h"
+#include "desktop/Stacking.h"
+#include "game/StartUp.h"
+#include "holeview/FieldGeometry.h"
+#include "holeview/WindowShapes.h"
+#include "platform/Messages.h"
+#include "platform/Numeric.h"
+#include "platform/Random.h"
+
+namespace game {
+
+Game::Game(const settings::Settings& settings, const QString& commandLineHole)
+    : settings_(settings), commandLineHole_(commandLineHole), field_(settings.alwaysTop) {}
+
+Game::~Game() = default;
+
+void Game::Play() {
+    SetUpFirstHole();
+    for (;;) NextTurn();
+}
+
+void Game::SetUpFirstHole() {
+    NewRound();
+    holeview::ShapeWindow(ball_, holeview::Shape::Ball);
+    round_.groundY = GroundLine();
+    ResetHole();
+    NextTurn();
+    desktop::SetTopmost(&ball_, settings_.alwaysTop);
+    ball_.Move(round_.ballX, round_.ballY);
+    ball_.ShowInPlace();
+}
+
+void Game::NewRound() {
+    round_.roundOver = false;
+    course_.trees = {};
+    round_.holeStrokes = {};
+    round_.currentHole = 1;
+}
+
+void Game::ResetHole() {
+    field_.Clear(round_.groundY, settings_.screenWidth);
+    round_.phase = TurnPhase::SetupPending;
+    ShowPhase();
+    round_.ballY = platform::RoundHalfEven(round_.groundY - holeview::kBallSize);
+    ball_.Move(settings_.screenWidth / 100.0, round_.ballY, holeview::kBallSize,
+               holeview::kBallSize);
+    round_.windStrength = static_cast<std::int16_t>(platform::Floor(platform::Random01() * 6));
+    round_.windDirection = static_cast<std::int16_t>(platform::Floor(platform::Random01() * 2 + 1));
+}
+
+void Game::NextTurn() {
+    platform::ReseedRandom();
+    if (round_.phase == TurnPhase::Ready || round_.phase == TurnPhase::InPlay) PlayShot();
+    if (round_.phase == TurnPhase::SetupPending) {
+        ResetHole();
+        round_.phase = TurnPhase::Ready;
+        ShowPhase();
+        LayOutHole();
+        round_.strokeCount = 0;
+    }
+}
+
+void Game::LayOutHole() {
+    LoadRows();
+    const QString& row = course_.rows[static_cast<std::size_t>(round_.currentHole - 1)];
+    round_.holePar[round_.currentHole] = courses::ParOf(row);
+    hole_ = holeview::PlanHole(QStringView(row).mid(1), holeview::CellWidth(settings_.screenWidth),
+                               course_.trees);
+    field_.Show(hole_, round_.groundY);
+    if (hole_.teeX) {
+        round_.ballX = *hole_.teeX;
+        ball_.Move(round_.ballX, round_.ballY);
+    }
+    if (hole_.cupX) round_.cupX = *hole_.cupX;
+    // Spare windows for the busiest hole, shown after this hole's own windows.
+    field_.ReserveObstacleWindows(holeview::MostObstacleWindows(course_.rows));
+}
+
+// The course is read again for every hole, so an edited USER.TXT counts from
+// the next hole on. A command-line hole records only its own par.
+void Game::LoadRows() {
+    if (!commandLineHole_.isEmpty()) {
+        course_.rows.fill(commandLineHole_);
+        return;
+    }
+    const courses::CourseLoad course = courses::LoadCourse(settings_.courseSet);
+    if (course.rows) course_.rows = *course.rows;
+    if (!course.problem.isEmpty())
+        platform::ShowMessage(course.problem, QStringLiteral("Quorvane"));
+    for (int hole = 1; hole <= 18; ++hole) {
+        round_.holePar[hole] = courses::ParOf(course_.rows[static_cast<std::size_t>(hole - 1)]);
+    }
+}
+
+void Game::ShowPhase() { ball_.SetBackgroundColor(BallColorOf(round_.phase, settings_.ballColor)); }
+
+}  // namespace game

@@ -1,0 +1,70 @@
+// The end of a shot: the stroke is counted and a ball on the cup is holed,
+// announced, and play moves to the next hole or the round ends.
+#include "controlbar/ControlBar.h"
+#include "game/Flight.h"
+#include "game/Game.h"
+#include "game/HoleOutTexts.h"
+#include "holeview/FieldGeometry.h"
+#include "platform/Clock.h"
+#include "platform/Messages.h"
+#include "platform/Program.h"
+#include "scorecard/ScoreCard.h"
+#include "scorecard/ScoreWindow.h"
+
+namespace game {
+namespace {
+
+const QString kTitle = QStringLiteral("Quorvane");
+
+}  // namespace
+
+// Whatever way the shot ended, a ball whose span covers the cup drops in.
+// The next hole is only cleared here; the turn cycle lays it out.
+void Game::CheckHoleOut() {
+    round_.strokeCount += 1;
+    if (!SpansCup(round_.ballX, holeview::kBallSize, round_.cupX)) return;
+
+    ball_.SetTop(ball_.Top() + ball_.Height());
+    round_.phase = TurnPhase::Holed;
+    ShowPhase();
+    const int hole = round_.currentHole;
+    round_.holeStrokes[hole] = round_.strokeCount;
+    round_.currentHole += 1;
+    const QString message =
+        HoleOutMessage(round_.strokeCount, round_.holePar[hole], round_.currentHole);
+    if (round_.currentHole >= 19) EndRound(message);
+
+    platform::ShowMessage(message, kTitle);
+    ResetHole();
+}
+
+// The final message, then the score card; the program ends when its window closes.
+void Game::EndRound(const QString& message) {
+    platform::ShowMessage(message, kTitle);
+    round_.roundOver = true;
+    ShowScoreCard(scorecard::ScoreWindow::Opened::AtRoundEnd);
+    platform::EndProgram();
+}
+
+void Game::ShowScoreCard(scorecard::ScoreWindow::Opened opened) {
+    const scorecard::RoundScores scores = Scores();
+    // A hole given on the command line is none of the course sets: its rounds
+    // never replace a course's high score.
+    const QString card = scorecard::ScoreCardText(scores, settings_.courseSet,
+                                                  commandLineHole_.isEmpty(), platform::Now());
+    scorecard::ScoreWindow window(card, opened, settings_.screenWidth);
+    connect(&window, &scorecard::ScoreWindow::copyRequested, this,
+            [&](bool oneColumn) { scorecard::CopyScores(scores, settings_.courseSet, oneColumn); });
+    window.exec();
+}
+
+scorecard::RoundScores Game::Scores() const {
+    scorecard::RoundScores scores;
+    scores.par = round_.holePar.values;
+    scores.strokes = round_.holeStrokes.values;
+    scores.currentHole = round_.currentHole;
+    scores.roundOver = round_.roundOver;
+    return scores;
+}
+
+}  // namespace game

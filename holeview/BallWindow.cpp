@@ -1,0 +1,19 @@
+#include "holeview/BallWindow.h"
+
+#include <QMouseEvent>
+
+#include "holeview/FieldGeometry.h"
+
+namespace holeview {
+
+BallWindow::BallWindow()
+    : GameWindow(QStringLiteral("Quorvane ball"), platform::WindowInput::Accepts) {
+    Move(0, 0, kBallSize, kBallSize);
+}
+
+void BallWindow::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+    if (event->button() != Qt::LeftButton) emit menuRequested(event->globalPosition().toPoint());
+}
+
+}  // namespace holeview

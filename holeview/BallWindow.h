@@ -1,0 +1,22 @@
+#pragma once
+
+#include "platform/GameWindow.h"
+
+namespace holeview {
+
+// The ball: a tiny window, shaped into a disc, whose colour tells the player
+// where the turn stands.
+class BallWindow : public platform::GameWindow {
+    Q_OBJECT
+public:
+    BallWindow();
+
+signals:
+    // Any button but the left one: the player asks for the game menu.
+    void menuRequested(QPoint globalPos);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+};
+
+}  // namespace holeview

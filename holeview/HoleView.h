@@ -1,0 +1,53 @@
+#pragma once
+// The hole on the screen: the course strip, the flag and the obstacle windows.
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "holeview/FieldWindows.h"
+#include "holeview/HolePlan.h"
+
+namespace holeview {
+
+class HoleView {
+public:
+    // Kept in front, the field's windows bypass the window manager, so a hole
+    // of forty windows appears at once; otherwise they stack like any other.
+    explicit HoleView(bool alwaysTop);
+    ~HoleView();
+
+    // Takes the previous hole's obstacles off the screen and lays the cleared
+    // strip on the ground line across the game's width.
+    void Clear(std::int32_t groundY, std::int32_t screenWidth);
+    // Paints and places what the plan holds, in cell order, standing on the
+    // ground line.
+    void Show(const HolePlan& plan, std::int32_t groundY);
+    // Makes sure this many obstacle windows exist, in use or waiting, so later
+    // holes need no new ones.
+    void ReserveObstacleWindows(int count);
+
+    CourseStrip& Strip() { return strip_; }
+    FlagWindow& Flag() { return flag_; }
+    // The obstacles of the hole on the screen, in cell order.
+    const std::vector<std::unique_ptr<ObstacleWindow>>& Obstacles() const { return inUse_; }
+    // Every window of the field: obstacles, strip, flag.
+    std::vector<platform::GameWindow*> Windows();
+
+private:
+    void ShowObstacle(const Placement& obstacle, std::int32_t groundY);
+    void ShowCup(const Placement& cup);
+    std::unique_ptr<ObstacleWindow> TakeObstacleWindow();
+    void Raise(QWidget& window);
+
+    bool alwaysTop_;
+    platform::WindowManagement management_;
+    CourseStrip strip_;
+    FlagWindow flag_;
+    std::vector<std::unique_ptr<ObstacleWindow>> inUse_;
+    // Blank windows waiting for a later hole: making and showing a window costs
+    // far more than moving one that exists.
+    std::vector<std::unique_ptr<ObstacleWindow>> parked_;
+};
+
+}  // namespace holeview

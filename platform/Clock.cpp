@@ -1,0 +1,49 @@
+#include "platform/Clock.h"
+
+#include <QThread>
+#include <optional>
+
+namespace platform {
+namespace {
+
+struct ClockSeams {
+    std::optional<QDateTime> fixedClock;
+    bool sleepEnabled = true;
+};
+
+ClockSeams& Seams() {
+    static ClockSeams seams;
+    return seams;
+}
+
+}  // namespace
+
+QDateTime Now() { return Seams().fixedClock ? *Seams().fixedClock : QDateTime::currentDateTime(); }
+
+QString DateTimeText(const QDateTime& when) {
+    return when.toString(QStringLiteral("yyyy/MM/dd HH:mm:ss"));
+}
+
+QString ClockText(const QDateTime& when) { return when.toString(QStringLiteral("HH:mm")); }
+
+void SleepMs(int ms) {
+    if (ms <= 0 || !Seams().sleepEnabled) return;
+    QThread::msleep(static_cast<unsigned long>(ms));
+}
+
+void FixClock(const QDateTime& when) { Seams().fixedClock = when; }
+void UnfixClock() { Seams().fixedClock.reset(); }
+void SetSleepEnabled(bool enabled) { Seams().sleepEnabled = enabled; }
+bool SleepEnabled() { return Seams().sleepEnabled; }
+
+Pacer::Pacer(int periodMs) : nextNs_(0), periodNs_(qint64(periodMs) * 1000000) { clock_.start(); }
+
+void Pacer::Wait() {
+    if (!SleepEnabled()) return;
+    const qint64 now = clock_.nsecsElapsed();
+    nextNs_ += periodNs_;
+    if (nextNs_ < now - periodNs_) nextNs_ = now + periodNs_;
+    if (nextNs_ > now) QThread::usleep(static_cast<unsigned long>((nextNs_ - now) / 1000));
+}
+
+}  // namespace platform

@@ -1,0 +1,83 @@
+#include "platform/GameWindow.h"
+
+#include <QPainter>
+#include <QShowEvent>
+
+#include "platform/Numeric.h"
+#include "platform/Screen.h"
+#include "platform/Twips.h"
+
+namespace platform {
+
+GameWindow::GameWindow(const QString& title, WindowInput input, WindowManagement management) {
+    Qt::WindowFlags flags = Qt::Tool | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus;
+    if (input == WindowInput::PassesThrough) flags |= Qt::WindowTransparentForInput;
+    if (management == WindowManagement::Unmanaged) flags |= Qt::X11BypassWindowManagerHint;
+    setWindowFlags(flags);
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setFocusPolicy(Qt::NoFocus);
+    setWindowTitle(title);
+    setAutoFillBackground(false);
+}
+
+void GameWindow::Move(double left, double top) { Move(left, top, width_, height_); }
+
+void GameWindow::Move(double left, double top, double width, double height) {
+    left_ = left;
+    top_ = top;
+    width_ = width;
+    height_ = height;
+    ApplyGeometry();
+}
+
+void GameWindow::ApplyGeometry() { setGeometry(TwipsToPixels(left_, top_, width_, height_)); }
+
+void GameWindow::SetBackgroundColor(QRgb color) {
+    if (color == backgroundColor_) return;
+    backgroundColor_ = color;
+    update();
+}
+
+void GameWindow::FillBox(const Box& box) {
+    boxes_.append(box);
+    update();
+}
+
+void GameWindow::ClearDrawing() {
+    boxes_.clear();
+    update();
+}
+
+void GameWindow::ShowInPlace() {
+    show();
+    ApplyGeometry();
+}
+
+void GameWindow::SetConcealed(bool concealed) {
+    // A shape that lies wholly outside the window: an empty one would mean "no shape".
+    if (concealed) {
+        setMask(QRegion(-1, -1, 1, 1));
+    } else {
+        clearMask();
+    }
+}
+
+void GameWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    ApplyGeometry();
+}
+
+void GameWindow::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), QColor(backgroundColor_));
+    const double tx = TwipsPerPixelX();
+    const double ty = TwipsPerPixelY();
+    for (const Box& box : boxes_) {
+        const QRectF r = box.twips.normalized();
+        const QRect pixels(QPoint(Floor(r.left() / tx), Floor(r.top() / ty)),
+                           QPoint(Floor(r.right() / tx), Floor(r.bottom() / ty)));
+        painter.fillRect(pixels, QColor(box.color));
+    }
+}
+
+}  // namespace platform

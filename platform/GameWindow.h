@@ -1,0 +1,65 @@
+#pragma once
+// The frameless windows the field is made of (ball, strip, flag, obstacles):
+// placed in twips, with persistent box drawing.
+
+#include <QColor>
+#include <QList>
+#include <QRectF>
+#include <QWidget>
+
+#include "platform/Box.h"
+
+namespace platform {
+
+enum class WindowInput { Accepts, PassesThrough };
+// Unmanaged windows bypass the window manager: dozens of them appear at once
+// without a round trip each and never take the focus; only raising them keeps
+// them above other programs' windows.
+enum class WindowManagement { Managed, Unmanaged };
+
+// Frameless tool window that never takes the focus from the user's programs;
+// its geometry is kept in twips exactly as the game set it.
+class GameWindow : public QWidget {
+    Q_OBJECT
+public:
+    GameWindow(const QString& title, WindowInput input,
+               WindowManagement management = WindowManagement::Managed);
+
+    double Left() const { return left_; }
+    double Top() const { return top_; }
+    double Width() const { return width_; }
+    double Height() const { return height_; }
+    void Move(double left, double top);
+    void Move(double left, double top, double width, double height);
+    void SetTop(double top) { Move(left_, top); }
+
+    QRgb BackgroundColor() const { return backgroundColor_; }
+    void SetBackgroundColor(QRgb color);
+
+    // Persistent drawing: boxes painted in the order given, later over earlier.
+    void FillBox(const Box& box);
+    void ClearDrawing();
+
+    // Shows without activating and puts the window where the game set it,
+    // whatever the window manager chose first.
+    void ShowInPlace();
+    // A concealed window stays shown but shows no pixel and takes no click:
+    // bringing it back costs no round trip through the window manager.
+    void SetConcealed(bool concealed);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void ApplyGeometry();
+
+    double left_ = 0;
+    double top_ = 0;
+    double width_ = 0;
+    double height_ = 0;
+    QRgb backgroundColor_ = qRgb(0, 0, 0);
+    QList<Box> boxes_;
+};
+
+}  // namespace platform

@@ -1,0 +1,37 @@
+#include "platform/Stacking.h"
+
+#include <QWidget>
+#include <QWindow>
+
+namespace platform {
+namespace {
+
+// setWindowFlags would hide a shown window; the widget's flags are updated
+// quietly instead (showing copies them to the native window) and a native
+// window that exists gets the flag directly.
+void SetStaysOnTop(QWidget* window, bool onTop) {
+    Qt::WindowFlags flags = window->windowFlags();
+    flags.setFlag(Qt::WindowStaysOnTopHint, onTop);
+    window->overrideWindowFlags(flags);
+    if (QWindow* handle = window->windowHandle()) handle->setFlag(Qt::WindowStaysOnTopHint, onTop);
+}
+
+}  // namespace
+
+bool RaiseTopmost(QWidget* window) {
+    if (!window) return false;
+    SetStaysOnTop(window, true);
+    if (!window->isVisible()) window->show();
+    window->raise();
+    return true;
+}
+
+bool LowerToBottom(QWidget* window) {
+    if (!window) return false;
+    SetStaysOnTop(window, false);
+    if (!window->isVisible()) window->show();
+    window->lower();
+    return true;
+}
+
+}  // namespace platform

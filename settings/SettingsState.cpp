@@ -1,7 +1,0 @@
-#include "settings/SettingsState.h"
-
-namespace settings {
-
-SettingsState state;
-
-}  // namespace settings

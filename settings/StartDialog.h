@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QDialog>
+#include <array>
+
+#include "settings/Settings.h"
+
+class QButtonGroup;
+class QPushButton;
+class QRadioButton;
+
+namespace settings {
+
+// The first window: choose the course set, change the settings, start or leave.
+class StartDialog : public QDialog {
+    Q_OBJECT
+public:
+    // Shows the stored choice; the settings dialog opened from here changes
+    // the settings in place.
+    StartDialog(Settings& settings, const QPixmap& icon);
+
+    QRadioButton* CourseButton(int courseSet) const { return courseButtons_[courseSet]; }
+    QPushButton* OkButton() const { return okButton_; }
+    QPushButton* QuitButton() const { return quitButton_; }
+    QPushButton* SettingsButton() const { return settingsButton_; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void Start();
+    void PlaceOnGameWidth();
+
+    Settings& settings_;
+    std::array<QRadioButton*, 3> courseButtons_;
+    QButtonGroup* courseGroup_;
+    QPushButton* okButton_;
+    QPushButton* settingsButton_;
+    QPushButton* quitButton_;
+};
+
+}  // namespace settings
