@@ -34,5 +34,10 @@ function(quorvane_layer folder)
     endforeach()
     target_link_libraries(${target} PUBLIC ${below})
     set_target_properties(${target} PROPERTIES AUTOMOC ${LAYER_MOC})
+    if(LAYER_MOC)
+        # With Ninja, moc would otherwise not look at a header added to a
+        # configured build until something it already knew changed.
+        set_property(TARGET ${target} APPEND PROPERTY AUTOGEN_TARGET_DEPENDS ${sources})
+    endif()
     quorvane_use_pch(${target})
 endfunction()

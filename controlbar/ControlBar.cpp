@@ -11,6 +11,7 @@
 #include "desktop/Stacking.h"
 #include "platform/Boxes.h"
 #include "platform/Numeric.h"
+#include "platform/TextFit.h"
 #include "platform/Twips.h"
 
 namespace controlbar {
@@ -61,6 +62,7 @@ ControlBar::ControlBar(const BarContent& content) : alwaysTop_(content.alwaysTop
     // the hole and the stroke from it.
     setWindowTitle(QStringLiteral("Quorvane control bar: ") + content.holeText +
                    content.strokeText);
+    platform::ShrinkTextsToFit(this);
     new desktop::ActivationHook(
         [this](bool active) { activityLamp_->SetColor(active ? kRed : kBlack); }, this);
 }

@@ -13,7 +13,10 @@
 namespace game {
 
 Game::Game(const settings::Settings& settings, const QString& commandLineHole)
-    : settings_(settings), commandLineHole_(commandLineHole), field_(settings.alwaysTop) {}
+    : settings_(settings), commandLineHole_(commandLineHole), field_(settings.alwaysTop) {
+    connect(&ball_, &holeview::BallWindow::menuRequested, this,
+            [this](QPoint at) { RequestMenu(at, std::nullopt); });
+}
 
 Game::~Game() = default;
 
@@ -38,6 +41,7 @@ void Game::NewRound() {
     course_.trees = {};
     round_.holeStrokes = {};
     round_.currentHole = 1;
+    menu_.CheckHole(1);
 }
 
 void Game::ResetHole() {

@@ -9,6 +9,8 @@
 
 #include "controlbar/GaugeSession.h"
 #include "courses/CourseState.h"
+#include "game/Command.h"
+#include "game/GameMenu.h"
 #include "game/RoundState.h"
 #include "holeview/BallWindow.h"
 #include "holeview/HolePlan.h"
@@ -22,9 +24,6 @@ class ControlBar;
 }
 
 namespace game {
-
-// What the player can ask for while the game is busy.
-enum class Command { Restart };
 
 class Game : public QObject {
 public:
@@ -46,12 +45,16 @@ public:
 
     // Recorded now and carried out at the next point where the game can.
     void Request(Command command);
+    // The game menu at the position; from the bar, with the restart offered
+    // or not, from the ball as the menu was left.
+    void RequestMenu(QPoint globalPos, std::optional<bool> restartShown);
 
     RoundState& Round() { return round_; }
     const RoundState& Round() const { return round_; }
     const holeview::HolePlan& Hole() const { return hole_; }
     holeview::BallWindow& Ball() { return ball_; }
     holeview::HoleView& Field() { return field_; }
+    GameMenu& Menu() { return menu_; }
 
 private:
     void LayOutHole();
@@ -66,7 +69,11 @@ private:
     scorecard::RoundScores Scores() const;
     void ServeRequests();
     void CarryOut(Command command);
+    void Pause();
     void Restart();
+    // Every window of the game moves this far down, or back up, and is
+    // shown or hidden.
+    void MoveGameWindows(double twipsDown, bool shown);
     void ShowPhase();
 
     settings::Settings settings_;
@@ -76,6 +83,12 @@ private:
     holeview::HolePlan hole_;
     holeview::BallWindow ball_;
     holeview::HoleView field_;
+    GameMenu menu_;
+    struct MenuRequest {
+        QPoint at;
+        std::optional<bool> restartShown;
+    };
+    std::optional<MenuRequest> menuRequest_;
     std::optional<Command> request_;
     // The bar of the stroke being aimed; a restart abandons that stroke.
     controlbar::ControlBar* openBar_ = nullptr;

@@ -48,10 +48,12 @@ void Game::EndRound(const QString& message) {
 
 void Game::ShowScoreCard(scorecard::ScoreWindow::Opened opened) {
     const scorecard::RoundScores scores = Scores();
-    // A hole given on the command line is none of the course sets: its rounds
-    // never replace a course's high score.
-    const QString card = scorecard::ScoreCardText(scores, settings_.courseSet,
-                                                  commandLineHole_.isEmpty(), platform::Now());
+    // Only a finished round of a course set can set a high score: a hole given
+    // on the command line is none of them.
+    const bool keepHiScore =
+        opened == scorecard::ScoreWindow::Opened::AtRoundEnd && commandLineHole_.isEmpty();
+    const QString card =
+        scorecard::ScoreCardText(scores, settings_.courseSet, keepHiScore, platform::Now());
     scorecard::ScoreWindow window(card, opened, settings_.screenWidth);
     connect(&window, &scorecard::ScoreWindow::copyRequested, this,
             [&](bool oneColumn) { scorecard::CopyScores(scores, settings_.courseSet, oneColumn); });

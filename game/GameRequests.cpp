@@ -1,12 +1,33 @@
 // What the player asks for while the game is busy, carried out between two
 // steps of whatever loop is running.
+#include "controlbar/ControlBar.h"
+#include "desktop/AboutWindow.h"
+#include "desktop/ClockWindow.h"
+#include "game/AppIcon.h"
 #include "game/Game.h"
+#include "holeview/WindowShapes.h"
+#include "platform/Numeric.h"
+#include "platform/Program.h"
+#include "platform/Screen.h"
 
 namespace game {
+namespace {
+
+constexpr double kOutOfSightTwips = 10000;
+
+}  // namespace
 
 void Game::Request(Command command) { request_ = command; }
 
+void Game::RequestMenu(QPoint globalPos, std::optional<bool> restartShown) {
+    menuRequest_ = MenuRequest{globalPos, restartShown};
+}
+
 void Game::ServeRequests() {
+    if (const std::optional<MenuRequest> menu = std::exchange(menuRequest_, std::nullopt)) {
+        if (menu->restartShown) menu_.SetRestartShown(*menu->restartShown);
+        if (const std::optional<Command> chosen = menu_.Choose(menu->at)) request_ = chosen;
+    }
     if (const std::optional<Command> command = std::exchange(request_, std::nullopt)) {
         CarryOut(*command);
     }
@@ -14,9 +35,55 @@ void Game::ServeRequests() {
 
 void Game::CarryOut(Command command) {
     switch (command) {
+        case Command::Pause:
+            Pause();
+            break;
         case Command::Restart:
             Restart();
             break;
+        case Command::ShowScore:
+            ShowScoreCard(scorecard::ScoreWindow::Opened::FromMenu);
+            break;
+        case Command::About: {
+            desktop::AboutWindow about(AppIcon().pixmap(32, 32), settings_.screenWidth);
+            about.exec();
+            break;
+        }
+        case Command::Exit:
+            platform::EndProgram(0);
+    }
+}
+
+// The game's windows wait below the screen while the clock shows. Window
+// managers that keep windows on the screen would leave them peeking out
+// along its bottom edge, so they are hidden there as well.
+void Game::Pause() {
+    // The window manager may have kept the bar on the screen: it goes back
+    // where it was, not where the move would take it.
+    const QPoint barPlace = openBar_ ? openBar_->pos() : QPoint();
+    MoveGameWindows(kOutOfSightTwips, false);
+    desktop::ClockWindow clock(settings_.screenWidth);
+    holeview::ShapeWindow(clock, holeview::Shape::Clock);
+    clock.exec();
+    MoveGameWindows(-kOutOfSightTwips, true);
+    if (openBar_) openBar_->move(barPlace);
+}
+
+void Game::MoveGameWindows(double twipsDown, bool shown) {
+    std::vector<platform::GameWindow*> windows = field_.Windows();
+    windows.push_back(&ball_);
+    for (platform::GameWindow* window : windows) {
+        window->SetTop(window->Top() + twipsDown);
+        if (shown) {
+            window->ShowInPlace();
+        } else {
+            window->hide();
+        }
+    }
+    if (openBar_) {
+        const int pixels = platform::RoundHalfEven(twipsDown / platform::TwipsPerPixelY());
+        openBar_->move(openBar_->x(), openBar_->y() + pixels);
+        openBar_->setVisible(shown);
     }
 }
 
@@ -26,6 +93,7 @@ void Game::Restart() {
     round_.holeStrokes = {};
     round_.strokeCount = 0;
     round_.currentHole = 1;
+    menu_.CheckHole(1);
     if (openBar_) strokeAbandoned_ = true;
 }
 

@@ -63,6 +63,8 @@ std::optional<controlbar::ShotValues> Game::TakeAim() {
     });
     connect(&startTimer, &QTimer::timeout, this, [&] { gauges.Start(); });
     connect(&closeTimer, &QTimer::timeout, this, [&] { closeDue = true; });
+    connect(&bar, &controlbar::ControlBar::menuRequested, this,
+            [this](QPoint at, bool shiftAlone) { RequestMenu(at, shiftAlone); });
 
     openBar_ = &bar;
     strokeAbandoned_ = false;

@@ -56,7 +56,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (arguments.value(0) == QLatin1String("--version")) {
-        std::puts(QUORVANE_VERSION_TEXT);
+        std::puts("Version " QUORVANE_VERSION);
         return 0;
     }
 
@@ -64,6 +64,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setApplicationName(QStringLiteral("Quorvane"));
+    QApplication::setApplicationVersion(QStringLiteral(QUORVANE_VERSION));
     QApplication::setWindowIcon(game::AppIcon());
     platform::InstallFontSubstitutes();
 

@@ -6,6 +6,7 @@
 
 #include "platform/Numeric.h"
 #include "platform/Screen.h"
+#include "platform/TextFit.h"
 #include "platform/Twips.h"
 
 namespace scorecard {
@@ -59,6 +60,7 @@ ScoreWindow::ScoreWindow(const QString& cardText, Opened opened, int gameWidthTw
     platform::SetClientSizeTwips(this, 2685, 7770);
     copyButton_->setEnabled(opened == Opened::AtRoundEnd);
     setTabOrder(closeButton_, copyButton_);
+    platform::ShrinkTextsToFit(this);
     copyButton_->installEventFilter(this);
     connect(closeButton_, &QPushButton::clicked, this, &QDialog::close);
     connect(copyButton_, &QPushButton::clicked, this,

@@ -11,7 +11,9 @@
 #include "platform/Messages.h"
 #include "platform/Numeric.h"
 #include "platform/Screen.h"
+#include "platform/TextFit.h"
 #include "platform/Twips.h"
+#include "settings/SettingsDialog.h"
 
 namespace settings {
 namespace {
@@ -32,6 +34,7 @@ StartDialog::StartDialog(Settings& settings, const QPixmap& icon) : settings_(se
     setWindowTitle(QStringLiteral("Quorvane"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
+    setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));
     platform::SetClientSizeTwips(this, kClientWidth, kClientHeight);
 
     okButton_ = NewButton(QStringLiteral("OK"), 90, this);
@@ -57,6 +60,8 @@ StartDialog::StartDialog(Settings& settings, const QPixmap& icon) : settings_(se
     picture->setPixmap(icon);
     picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
+    platform::ShrinkTextsToFit(this);
+
     setTabOrder(okButton_, settingsButton_);
     setTabOrder(settingsButton_, quitButton_);
     setTabOrder(quitButton_, courseButtons_[0]);
@@ -66,6 +71,10 @@ StartDialog::StartDialog(Settings& settings, const QPixmap& icon) : settings_(se
     });
     connect(okButton_, &QPushButton::clicked, this, &StartDialog::Start);
     connect(quitButton_, &QPushButton::clicked, this, &QDialog::reject);
+    connect(settingsButton_, &QPushButton::clicked, this, [this] {
+        SettingsDialog dialog(settings_);
+        dialog.exec();
+    });
 }
 
 // A custom course that cannot be played is refused here, while the player

@@ -9,6 +9,8 @@
 #include "controlbar/ControlBar.h"
 #include "controlbar/ShotButton.h"
 #include "platform/Boxes.h"
+#include "platform/Fonts.h"
+#include "platform/TextFit.h"
 #include "tests/support/TestEnvironment.h"
 
 using controlbar::BarContent;
@@ -34,6 +36,8 @@ QRgb ButtonColor(const ControlBar& bar) {
 class ControlBarTest : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() { platform::InstallFontSubstitutes(); }
+
     void showsTheStrokeAboveTheBall() {
         testing::TestEnvironment env;
         ControlBar bar(Content());
@@ -41,6 +45,9 @@ private slots:
         QCOMPARE(Text(bar, "strokeLabel"), u"004"_s);
         QCOMPARE(Text(bar, "windLabel"), u"<<<"_s);
         QCOMPARE(bar.windowTitle(), u"Quorvane control bar: @07 (3) : 004"_s);
+        for (QLabel* label : bar.findChildren<QLabel*>()) {
+            QVERIFY2(platform::TextFits(label), qPrintable(label->objectName()));
+        }
         bar.PlaceAbove(18500, 10000, 19200, false);
         // Two bar heights as the window system gave them (15 px) above the
         // ball, its right edge on the screen's.

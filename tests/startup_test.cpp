@@ -6,7 +6,9 @@
 #include <functional>
 
 #include "game/StartUp.h"
+#include "platform/Fonts.h"
 #include "platform/Screen.h"
+#include "platform/TextFit.h"
 #include "settings/Settings.h"
 #include "settings/StartDialog.h"
 #include "tests/support/TestEnvironment.h"
@@ -49,6 +51,8 @@ int CheckedCourse(settings::StartDialog& dialog) {
 class StartUpTest : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() { platform::InstallFontSubstitutes(); }
+
     void preselectsTheStoredCourseSet_data() {
         QTest::addColumn<QByteArray>("course");
         QTest::addColumn<int>("holeLines");  // -1: no USER.TXT
@@ -74,6 +78,9 @@ private slots:
         const bool started = ChooseWith(
             [&](settings::StartDialog& dialog) {
                 checked = CheckedCourse(dialog);
+                for (QWidget* control : dialog.findChildren<QWidget*>()) {
+                    QVERIFY2(platform::TextFits(control), qPrintable(control->objectName()));
+                }
                 enabled = dialog.CourseButton(2)->isEnabled();
                 dialog.OkButton()->click();
             },

@@ -1,0 +1,8 @@
+#pragma once
+
+namespace game {
+
+// What the player can ask for from the game menu while the game is busy.
+enum class Command { Pause, Restart, ShowScore, About, Exit };
+
+}  // namespace game

@@ -1,0 +1,86 @@
+// The pause clock and the about window.
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+#include "desktop/AboutWindow.h"
+#include "desktop/ClockPlace.h"
+#include "desktop/ClockWindow.h"
+#include "platform/Clock.h"
+#include "platform/Fonts.h"
+#include "platform/TextFit.h"
+#include "settings/Profile.h"
+#include "tests/support/TestEnvironment.h"
+
+using namespace Qt::StringLiterals;
+
+class DesktopTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { platform::InstallFontSubstitutes(); }
+
+    // The standard screen: 19200 x 12000 twips, work area ending at 11400.
+    void clockOpensWhereItWasLeftInsideTheScreen_data() {
+        QTest::addColumn<QString>("left");
+        QTest::addColumn<QString>("top");
+        QTest::addColumn<int>("gameWidth");
+        QTest::addColumn<QPoint>("place");
+        QTest::newRow("first run: bottom right above the panel")
+            << QString() << QString() << 19200 << QPoint(19200 - 435, 11400 - 480);
+        QTest::newRow("one key missing: the corner")
+            << u"300"_s << QString() << 19200 << QPoint(19200 - 435, 11400 - 480);
+        QTest::newRow("stored, halves to even")
+            << u"300.5"_s << u"401.5"_s << 19200 << QPoint(300, 402);
+        QTest::newRow("negative left") << u"-300"_s << u"500"_s << 19200 << QPoint(0, 500);
+        QTest::newRow("top below the screen")
+            << u"300"_s << u"99999"_s << 19200 << QPoint(300, 12000 - 480);
+        QTest::newRow("right of the game's width")
+            << u"18000"_s << u"500"_s << 15360 << QPoint(15360 - 435, 500);
+        QTest::newRow("not numbers") << u"left"_s << u"top"_s << 19200 << QPoint(0, 0);
+    }
+    void clockOpensWhereItWasLeftInsideTheScreen() {
+        QFETCH(QString, left);
+        QFETCH(QString, top);
+        QFETCH(int, gameWidth);
+        QTEST(desktop::ClockPlace({left, top, gameWidth, 11400, 12000, QSize(435, 480)}), "place");
+    }
+
+    void clockShowsTheTimeAndKeepsItsPlace() {
+        testing::TestEnvironment env;
+        env.writeFile(u"QVN.ini"_s, "; mine\r\n[Location]\r\nLeft=300\r\nTop=450\r\n");
+        platform::FixClock(QDateTime(QDate(2026, 1, 2), QTime(7, 5, 59)));
+        desktop::ClockWindow clock(19200);
+        QCOMPARE(clock.TimeLabel()->text(), u"07:05"_s);
+        QCOMPARE(clock.pos(), QPoint(20, 30));
+        QCOMPARE(clock.size(), QSize(29, 32));
+        QVERIFY(platform::TextFits(clock.TimeLabel()));
+        clock.move(40, 60);
+        clock.show();
+        QTest::mouseDClick(clock.TimeLabel(), Qt::LeftButton);
+        QVERIFY(!clock.isVisible());
+        QCOMPARE(env.readFile(u"QVN.ini"_s),
+                 QByteArray("; mine\r\n[Location]\r\nLeft=600\r\nTop=900\r\n"));
+    }
+
+    void aboutWindowShowsNameAndVersionCentredOnTheGameWidth() {
+        testing::TestEnvironment env;
+        QCoreApplication::setApplicationVersion(u"1.3.0"_s);
+        desktop::AboutWindow about(QPixmap(32, 32), 15360);
+        QCOMPARE(about.windowTitle(), u"ﾊﾞｰｼﾞｮﾝ情報"_s);
+        QCOMPARE(about.findChild<QLabel*>(u"nameLabel"_s)->text(), u"Quorvane"_s);
+        QCOMPARE(about.findChild<QLabel*>(u"versionLabel"_s)->text(), u"Version 1.3.0"_s);
+        QCOMPARE(about.size(), QSize(263, 75));
+        about.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&about));
+        // Within the game's 1024 pixels, not the 1280-pixel screen.
+        QVERIFY(qAbs(about.frameGeometry().center().x() - 512) <= 1);
+        for (QWidget* control : about.findChildren<QWidget*>()) {
+            QVERIFY2(platform::TextFits(control), qPrintable(control->objectName()));
+        }
+        about.findChild<QPushButton*>()->click();
+        QVERIFY(!about.isVisible());
+    }
+};
+
+QTEST_MAIN(DesktopTest)
+#include "desktop_test.moc"
