@@ -53,8 +53,6 @@ void ShowLevel(QWidget* gauge, float level, int twipsPerUnit, int top) {
 ControlBar::ControlBar(const BarContent& content) : alwaysTop_(content.alwaysTop) {
     setObjectName(QStringLiteral("controlBar"));
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
-    // The game's other windows wait while the bar is open.
-    setWindowModality(Qt::ApplicationModal);
     CreateControls(content);
     setFixedSize(platform::ControlRect(0, 0, content.widthTwips, kBarHeightTwips).size());
     client_->setGeometry(rect().adjusted(kBorderPx, kBorderPx, -kBorderPx, -kBorderPx));
@@ -87,6 +85,7 @@ void ControlBar::CreateControls(const BarContent& content) {
     loftGauge_ = new platform::StripedBox(QStringLiteral("loftGauge"), kLoftStripes, gaugeArea);
     platform::PlaceControl(loftGauge_, 0, kLoftTop - kPowerTop, kGaugeWidth, kGaugeHeight);
     shotButton_ = new ShotButton(client_);
+    shotButton_->installEventFilter(this);
     platform::PlaceControl(shotButton_, 1890, 0, 225, 300);
     windLabel_ = NewLabel(QStringLiteral("windLabel"), content.windText, client_);
     platform::PlaceControl(windLabel_, 2190, 30, 510, 165);
@@ -111,16 +110,32 @@ void ControlBar::ShowLevels(float power, float loft) {
     ShowLevel(loftGauge_, loft, kLoftTwipsPerUnit, kLoftTop);
 }
 
-void ControlBar::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
+void ControlBar::Open(bool takeFocus) {
+    setAttribute(Qt::WA_ShowWithoutActivating, !takeFocus);
+    activityLamp_->SetColor(takeFocus ? kRed : kBlack);
+    show();
+    shotButton_->setFocus(Qt::OtherFocusReason);
+    if (takeFocus) activateWindow();
+}
+
+void ControlBar::Activate() {
+    raise();
     activateWindow();
-    shotButton_->setFocus(Qt::ActiveWindowFocusReason);
 }
 
 // Only the game closes the bar: the window system's close would leave a
 // stroke half made.
 void ControlBar::closeEvent(QCloseEvent* event) {
     if (event->spontaneous()) event->ignore();
+}
+
+// Clicked while another program was active, the bar lights its lamp as it
+// takes the keyboard, whether or not the toolkit noticed the game was left.
+void ControlBar::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        activityLamp_->SetColor(kRed);
+    }
 }
 
 void ControlBar::paintEvent(QPaintEvent*) {
@@ -132,6 +147,7 @@ void ControlBar::paintEvent(QPaintEvent*) {
 
 bool ControlBar::eventFilter(QObject* watched, QEvent* event) {
     if (watched == client_ && event->type() == QEvent::Paint) KeepOnTop();
+    if (event->type() == QEvent::MouseButtonPress && !isActiveWindow()) Activate();
     return QWidget::eventFilter(watched, event);
 }
 

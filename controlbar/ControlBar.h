@@ -34,6 +34,11 @@ public:
     // Above the ball; centred on the game's width when locked, else starting
     // at the ball but never past the right edge.
     void PlaceAbove(double ballLeft, double ballTop, int screenWidth, bool ctlLock);
+    // Shows the bar. With the player at another program it shows without
+    // taking the keyboard, its lamp black, until the player clicks it.
+    void Open(bool takeFocus);
+    // Takes the keyboard, as when the player clicks the bar.
+    void Activate();
     void ShowLevels(float power, float loft);
     float PowerShown() const { return powerShown_; }
     float LoftShown() const { return loftShown_; }
@@ -43,8 +48,8 @@ signals:
     void menuRequested(QPoint globalPos, bool shiftAlone);
 
 protected:
-    void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -14,8 +14,7 @@ namespace game {
 
 Game::Game(const settings::Settings& settings, const QString& commandLineHole)
     : settings_(settings), commandLineHole_(commandLineHole), field_(settings.alwaysTop) {
-    connect(&ball_, &holeview::BallWindow::menuRequested, this,
-            [this](QPoint at) { RequestMenu(at, std::nullopt); });
+    connect(&ball_, &holeview::BallWindow::pressed, this, &Game::OnBallPressed);
 }
 
 Game::~Game() = default;

@@ -15,6 +15,8 @@
 #include "holeview/BallWindow.h"
 #include "holeview/HolePlan.h"
 #include "holeview/HoleView.h"
+#include "platform/Messages.h"
+#include "platform/PlayerAttention.h"
 #include "scorecard/RoundScores.h"
 #include "scorecard/ScoreWindow.h"
 #include "settings/Settings.h"
@@ -24,6 +26,8 @@ class ControlBar;
 }
 
 namespace game {
+
+class Autopilot;
 
 class Game : public QObject {
 public:
@@ -42,6 +46,10 @@ public:
     // One pass of the turn cycle: a shot when the ball waits for one, then the
     // hole's layout when it waits for that.
     void NextTurn();
+
+    // The game plays itself: it presses the bar's button, and a new round
+    // follows each one. Nothing is written to the settings file.
+    void SetAutopilot(Autopilot* autopilot) { autopilot_ = autopilot; }
 
     // Recorded now and carried out at the next point where the game can.
     void Request(Command command);
@@ -64,9 +72,10 @@ private:
     void FlyBall();
     void SinkAndPutBack(std::size_t water);
     void CheckHoleOut();
-    [[noreturn]] void EndRound(const QString& message);
+    void EndRound(const QString& message);
     void ShowScoreCard(scorecard::ScoreWindow::Opened opened);
     scorecard::RoundScores Scores() const;
+    platform::Focus MessageFocus() const;
     void ServeRequests();
     void CarryOut(Command command);
     void Pause();
@@ -75,6 +84,9 @@ private:
     // shown or hidden.
     void MoveGameWindows(double twipsDown, bool shown);
     void ShowPhase();
+    // While a bar waits, a click on the ball hands it the keyboard; during a
+    // flight any button but the left one opens the game menu.
+    void OnBallPressed(Qt::MouseButton button, QPoint globalPos);
 
     settings::Settings settings_;
     QString commandLineHole_;
@@ -93,6 +105,8 @@ private:
     // The bar of the stroke being aimed; a restart abandons that stroke.
     controlbar::ControlBar* openBar_ = nullptr;
     bool strokeAbandoned_ = false;
+    Autopilot* autopilot_ = nullptr;
+    platform::PlayerAttention attention_;
 };
 
 }  // namespace game

@@ -1,6 +1,9 @@
 // The end of a shot: the stroke is counted and a ball on the cup is holed,
 // announced, and play moves to the next hole or the round ends.
+#include <QTimer>
+
 #include "controlbar/ControlBar.h"
+#include "game/Autopilot.h"
 #include "game/Flight.h"
 #include "game/Game.h"
 #include "game/HoleOutTexts.h"
@@ -32,32 +35,42 @@ void Game::CheckHoleOut() {
     round_.currentHole += 1;
     const QString message =
         HoleOutMessage(round_.strokeCount, round_.holePar[hole], round_.currentHole);
-    if (round_.currentHole >= 19) EndRound(message);
-
-    platform::ShowMessage(message, kTitle);
+    if (round_.currentHole >= 19) {
+        EndRound(message);
+        return;
+    }
+    platform::ShowMessage(message, kTitle, MessageFocus());
     ResetHole();
 }
 
-// The final message, then the score card; the program ends when its window closes.
+// The final message, then the score card; the program ends when its window
+// closes, unless the game plays itself: then the next round begins.
 void Game::EndRound(const QString& message) {
-    platform::ShowMessage(message, kTitle);
+    platform::ShowMessage(message, kTitle, MessageFocus());
     round_.roundOver = true;
     ShowScoreCard(scorecard::ScoreWindow::Opened::AtRoundEnd);
-    platform::EndProgram();
+    if (!autopilot_ || !autopilot_->RoundPlayed()) platform::EndProgram();
+    NewRound();
+    ResetHole();
 }
 
 void Game::ShowScoreCard(scorecard::ScoreWindow::Opened opened) {
     const scorecard::RoundScores scores = Scores();
-    // Only a finished round of a course set can set a high score: a hole given
-    // on the command line is none of them.
-    const bool keepHiScore =
-        opened == scorecard::ScoreWindow::Opened::AtRoundEnd && commandLineHole_.isEmpty();
+    // Only a finished round the player played on a course set can set a high
+    // score: a hole given on the command line is none of them.
+    const bool keepHiScore = opened == scorecard::ScoreWindow::Opened::AtRoundEnd &&
+                             commandLineHole_.isEmpty() && !autopilot_;
     const QString card =
         scorecard::ScoreCardText(scores, settings_.courseSet, keepHiScore, platform::Now());
     scorecard::ScoreWindow window(card, opened, settings_.screenWidth);
     connect(&window, &scorecard::ScoreWindow::copyRequested, this,
             [&](bool oneColumn) { scorecard::CopyScores(scores, settings_.courseSet, oneColumn); });
+    if (autopilot_) QTimer::singleShot(autopilot_->PauseMs(), &window, &QDialog::accept);
     window.exec();
+}
+
+platform::Focus Game::MessageFocus() const {
+    return attention_.PlayerElsewhere() ? platform::Focus::Leave : platform::Focus::Take;
 }
 
 scorecard::RoundScores Game::Scores() const {

@@ -19,6 +19,14 @@ constexpr double kOutOfSightTwips = 10000;
 
 void Game::Request(Command command) { request_ = command; }
 
+void Game::OnBallPressed(Qt::MouseButton button, QPoint globalPos) {
+    if (openBar_) {
+        openBar_->Activate();
+    } else if (button != Qt::LeftButton) {
+        RequestMenu(globalPos, std::nullopt);
+    }
+}
+
 void Game::RequestMenu(QPoint globalPos, std::optional<bool> restartShown) {
     menuRequest_ = MenuRequest{globalPos, restartShown};
 }

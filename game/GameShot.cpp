@@ -4,8 +4,10 @@
 #include "controlbar/BarPlacement.h"
 #include "controlbar/BarTexts.h"
 #include "controlbar/ControlBar.h"
+#include "game/Autopilot.h"
 #include "game/Flight.h"
 #include "game/Game.h"
+#include "platform/Clock.h"
 #include "platform/EventPump.h"
 #include "platform/Random.h"
 
@@ -53,10 +55,10 @@ std::optional<controlbar::ShotValues> Game::TakeAim() {
     std::optional<controlbar::ShotValues> shot;
     QTimer startTimer;
     startTimer.setSingleShot(true);
-    startTimer.setInterval(kStartDelayMs);
+    startTimer.setInterval(platform::PauseMs(kStartDelayMs));
     QTimer closeTimer;
     closeTimer.setSingleShot(true);
-    closeTimer.setInterval(kCloseDelayMs);
+    closeTimer.setInterval(platform::PauseMs(kCloseDelayMs));
     bool closeDue = false;
     connect(&bar, &controlbar::ControlBar::pressed, this, [&] {
         if (gauges.Press() == controlbar::GaugeSession::PressEffect::ArmStart) startTimer.start();
@@ -68,7 +70,8 @@ std::optional<controlbar::ShotValues> Game::TakeAim() {
 
     openBar_ = &bar;
     strokeAbandoned_ = false;
-    bar.show();
+    bar.Open(!attention_.PlayerElsewhere());
+    if (autopilot_) autopilot_->TakeAim(bar);
     const float speed = settings_.speedFactor;
     while (!closeDue && !strokeAbandoned_) {
         if (gauges.Running()) {

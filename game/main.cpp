@@ -5,8 +5,10 @@
 
 #include "courses/HoleString.h"
 #include "game/AppIcon.h"
+#include "game/Autopilot.h"
 #include "game/Game.h"
 #include "game/StartUp.h"
+#include "platform/Clock.h"
 #include "platform/Fonts.h"
 #include "platform/Messages.h"
 #include "platform/Program.h"
@@ -20,6 +22,7 @@ const char kUsage[] =
     "HOLE is a hole string played as all 18 holes: a par digit, then one letter\n"
     "per cell (T tee, P pin, B bunker, W water, K tree, E end, _ fairway);\n"
     "100 cells fill the strip, 1000 at most.\n"
+    "  --demo     play rounds on its own, for a showcase\n"
     "  --help     show this text\n"
     "  --version  show the version\n";
 
@@ -46,6 +49,18 @@ QString CommandLineProblem(const QString& holeText) {
     return QString();
 }
 
+// QUORVANE_DEMO_ROUNDS ends the demo after that many rounds, and
+// QUORVANE_DEMO_FAST plays it without sleeping or pausing: a soak test.
+[[noreturn]] void PlayDemo() {
+    const bool fast = qEnvironmentVariableIsSet("QUORVANE_DEMO_FAST");
+    if (fast) platform::SetSleepEnabled(false);
+    game::Autopilot autopilot(fast, qEnvironmentVariableIntValue("QUORVANE_DEMO_ROUNDS"));
+    platform::SetMessageTimeout(autopilot.PauseMs());
+    game::Game game(settings::StoredSettings(), QString());
+    game.SetAutopilot(&autopilot);
+    game.Play();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -70,6 +85,7 @@ int main(int argc, char** argv) {
 
     // A second instance ends silently, whatever its command line.
     if (platform::AnotherInstanceRunning()) return 0;
+    if (arguments.value(0) == QLatin1String("--demo")) PlayDemo();
     // Qt has taken its own options out of the arguments by now.
     const QString holeText = QApplication::arguments().mid(1).join(QLatin1Char(' '));
     if (const QString problem = CommandLineProblem(holeText); !problem.isEmpty()) {

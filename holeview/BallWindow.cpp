@@ -13,7 +13,7 @@ BallWindow::BallWindow()
 
 void BallWindow::mousePressEvent(QMouseEvent* event) {
     event->accept();
-    if (event->button() != Qt::LeftButton) emit menuRequested(event->globalPosition().toPoint());
+    emit pressed(event->button(), event->globalPosition().toPoint());
 }
 
 }  // namespace holeview

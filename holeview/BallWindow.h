@@ -12,8 +12,8 @@ public:
     BallWindow();
 
 signals:
-    // Any button but the left one: the player asks for the game menu.
-    void menuRequested(QPoint globalPos);
+    // Any button; the left one never opens the game menu.
+    void pressed(Qt::MouseButton button, QPoint globalPos);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

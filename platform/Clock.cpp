@@ -31,6 +31,8 @@ void SleepMs(int ms) {
     QThread::msleep(static_cast<unsigned long>(ms));
 }
 
+int PauseMs(int ms) { return Seams().sleepEnabled ? ms : 0; }
+
 void FixClock(const QDateTime& when) { Seams().fixedClock = when; }
 void UnfixClock() { Seams().fixedClock.reset(); }
 void SetSleepEnabled(bool enabled) { Seams().sleepEnabled = enabled; }

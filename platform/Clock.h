@@ -13,6 +13,9 @@ QString DateTimeText(const QDateTime& when);  // "yyyy/mm/dd hh:mm:ss"
 QString ClockText(const QDateTime& when);     // "hh:mm"
 
 void SleepMs(int ms);
+// The length of a deliberate pause timed by the event loop: ms, or none
+// while sleeping is off.
+int PauseMs(int ms);
 
 // Test seams.
 void FixClock(const QDateTime& when);

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QMessageBox>
+#include <QTimer>
 
 namespace platform {
 namespace {
@@ -9,6 +10,11 @@ namespace {
 MessageHook& Hook() {
     static MessageHook hook;
     return hook;
+}
+
+std::optional<int>& Timeout() {
+    static std::optional<int> timeout;
+    return timeout;
 }
 
 // QUORVANE_MESSAGE_LOG names a file that receives every message shown, so the
@@ -23,7 +29,7 @@ void LogMessage(const QString& text, const QString& title) {
 
 }  // namespace
 
-void ShowMessage(const QString& text, const QString& title) {
+void ShowMessage(const QString& text, const QString& title, Focus focus) {
     LogMessage(text, title);
     if (Hook()) {
         Hook()(text, title);
@@ -31,8 +37,12 @@ void ShowMessage(const QString& text, const QString& title) {
     }
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok);
     box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    box.setAttribute(Qt::WA_ShowWithoutActivating, focus == Focus::Leave);
+    if (Timeout()) QTimer::singleShot(*Timeout(), &box, &QMessageBox::accept);
     box.exec();
 }
+
+void SetMessageTimeout(std::optional<int> ms) { Timeout() = ms; }
 
 void SetMessageHook(MessageHook hook) { Hook() = std::move(hook); }
 

@@ -2,14 +2,21 @@
 // Message boxes with a text, a title and an OK button.
 
 #include <functional>
+#include <optional>
 
 #include <QString>
 
 namespace platform {
 
 // Shows the message modally above every topmost window of the game and
-// returns when it is dismissed.
-void ShowMessage(const QString& text, const QString& title);
+// returns when it is dismissed. Without the focus it does not take the
+// keyboard from the program the player is at.
+enum class Focus { Take, Leave };
+void ShowMessage(const QString& text, const QString& title, Focus focus = Focus::Take);
+
+// Messages close by themselves after this long, as if OK had been pressed
+// (a game that plays itself); nothing: they wait for the player.
+void SetMessageTimeout(std::optional<int> ms);
 
 // Test seam: messages go to the hook instead of a window while it is set.
 using MessageHook = std::function<void(const QString& text, const QString& title)>;

@@ -1,0 +1,134 @@
+#include "platform/PlayerAttention.h"
+
+#include <xcb/xcb.h>
+#include <xcb/xinput.h>
+#include <QGuiApplication>
+#include <QTimer>
+#include <QWindow>
+#include <cstdlib>
+
+namespace platform {
+namespace {
+
+// A press reaches the display's listeners a moment before the window it is
+// for; the game has seen its own presses by then.
+constexpr int kPressSettleMs = 50;
+
+xcb_connection_t* X11Connection() {
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 ? x11->connection() : nullptr;
+}
+
+bool IsOurs(std::uint32_t window) {
+    for (const QWindow* ours : QGuiApplication::allWindows()) {
+        if (ours->handle() && ours->winId() == window) return true;
+    }
+    return false;
+}
+
+bool IsPress(const QEvent* event) {
+    return event->type() == QEvent::KeyPress || event->type() == QEvent::MouseButtonPress;
+}
+
+}  // namespace
+
+PlayerAttention::PlayerAttention() {
+    clock_.start();
+    qApp->installEventFilter(this);
+    connect(qGuiApp, &QGuiApplication::applicationStateChanged, this,
+            [this](Qt::ApplicationState state) {
+                if (state == Qt::ApplicationActive)
+                    rule_.ActiveWindowChanged(true, clock_.elapsed());
+            });
+    ListenToTheDisplay();
+}
+
+PlayerAttention::~PlayerAttention() {
+    if (root_) qGuiApp->removeNativeEventFilter(this);
+}
+
+void PlayerAttention::ListenToTheDisplay() {
+    xcb_connection_t* connection = X11Connection();
+    if (!connection) return;
+    const char name[] = "_NET_ACTIVE_WINDOW";
+    xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
+        connection, xcb_intern_atom(connection, 0, sizeof name - 1, name), nullptr);
+    if (!atom) return;
+    activeWindowAtom_ = atom->atom;
+    std::free(atom);
+    root_ = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+
+    // Added to what the toolkit already listens to on the root window.
+    xcb_get_window_attributes_reply_t* attributes = xcb_get_window_attributes_reply(
+        connection, xcb_get_window_attributes(connection, root_), nullptr);
+    const std::uint32_t mask =
+        (attributes ? attributes->your_event_mask : 0) | XCB_EVENT_MASK_PROPERTY_CHANGE;
+    std::free(attributes);
+    xcb_change_window_attributes(connection, root_, XCB_CW_EVENT_MASK, &mask);
+
+    const xcb_query_extension_reply_t* input = xcb_get_extension_data(connection, &xcb_input_id);
+    if (input && input->present) {
+        inputOpcode_ = input->major_opcode;
+        struct {
+            xcb_input_event_mask_t head;
+            std::uint32_t bits;
+        } presses = {
+            {XCB_INPUT_DEVICE_ALL_MASTER, 1},
+            XCB_INPUT_XI_EVENT_MASK_RAW_KEY_PRESS | XCB_INPUT_XI_EVENT_MASK_RAW_BUTTON_PRESS};
+        xcb_input_xi_select_events(connection, root_, 1, &presses.head);
+    }
+    xcb_flush(connection);
+    qGuiApp->installNativeEventFilter(this);
+}
+
+bool PlayerAttention::eventFilter(QObject* watched, QEvent* event) {
+    if (IsPress(event) && event->spontaneous()) {
+        lastGamePressMs_ = clock_.elapsed();
+        rule_.PressReachedGame();
+    } else if (event->type() == QEvent::Hide && watched->isWindowType()) {
+        rule_.OwnWindowClosed(clock_.elapsed());
+    }
+    return false;
+}
+
+bool PlayerAttention::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) {
+    if (eventType != "xcb_generic_event_t") return false;
+    const auto* event = static_cast<const xcb_generic_event_t*>(message);
+    const std::uint8_t type = event->response_type & 0x7f;
+    if (type == XCB_PROPERTY_NOTIFY) {
+        const auto* change = static_cast<const xcb_property_notify_event_t*>(message);
+        if (change->window == root_ && change->atom == activeWindowAtom_) ActiveWindowChanged();
+    } else if (type == XCB_GE_GENERIC && inputOpcode_ != 0) {
+        const auto* generic = static_cast<const xcb_ge_generic_event_t*>(message);
+        if (generic->extension == inputOpcode_ &&
+            (generic->event_type == XCB_INPUT_RAW_KEY_PRESS ||
+             generic->event_type == XCB_INPUT_RAW_BUTTON_PRESS)) {
+            PressOnTheDisplay();
+        }
+    }
+    return false;
+}
+
+void PlayerAttention::ActiveWindowChanged() {
+    xcb_connection_t* connection = X11Connection();
+    xcb_get_property_reply_t* reply = xcb_get_property_reply(
+        connection,
+        xcb_get_property(connection, 0, root_, activeWindowAtom_, XCB_ATOM_WINDOW, 0, 1), nullptr);
+    if (!reply) return;
+    std::uint32_t active = 0;
+    if (xcb_get_property_value_length(reply) >= 4) {
+        active = *static_cast<const std::uint32_t*>(xcb_get_property_value(reply));
+    }
+    std::free(reply);
+    if (active != 0) rule_.ActiveWindowChanged(IsOurs(active), clock_.elapsed());
+}
+
+// Whether the press was the game's shows once the game has had its events.
+void PlayerAttention::PressOnTheDisplay() {
+    const qint64 pressedAt = clock_.elapsed();
+    QTimer::singleShot(kPressSettleMs, this, [this, pressedAt] {
+        if (lastGamePressMs_ < pressedAt - kPressSettleMs) rule_.PressReachedAnotherProgram();
+    });
+}
+
+}  // namespace platform

@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# With the player at another program, the next bar opens without taking the
+# keyboard, its lamp black; a click on the bar, or on the ball, hands it the
+# keyboard. While the player stays with the game, every bar takes it.
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+
+prepare_game "$1"
+start_desktop 1280x800
+xmessage -geometry +400+200 "another program" >/dev/null 2>&1 &
+E2E_PIDS+=($!)
+other="$(wait_window '^xmessage$' 10)" || fail "xmessage did not start"
+
+# A long hole: no stroke from the tee reaches the cup at its far end.
+"$E2E_DIR/quorvane" "4T$(printf '_%.0s' {1..98})P" >"$E2E_DIR/out.log" 2>&1 &
+E2E_PIDS+=($!)
+bar="$(wait_window '^Quorvane control bar: #01 .*: 001$' 20)" || fail "the first bar did not appear"
+wait_focus "$bar" 5 || fail "the first bar did not take the keyboard"
+ball="$(wait_window '^Quorvane ball$' 5)"
+
+# The lamp at the bar's left edge.
+lamp() { import -window "$1" -crop 1x1+2+5 -depth 8 txt:- 2>/dev/null | tail -n1; }
+
+# A high stroke, and the player clicks into the other program while it flies.
+stroke_then_leave() {
+    xdotool key space; sleep 0.2; xdotool key space; sleep 0.25; xdotool key space
+    wait_gone "$1" 5 || fail "the bar did not close after the stroke"
+    sleep 0.3
+    xdotool mousemove --window "$other" 30 12 click 1
+    wait_focus "$other" 5 || fail "the other program did not get the keyboard"
+}
+
+stroke_then_leave "$bar"
+bar="$(wait_window '^Quorvane control bar: #01 .*: 002$' 30)" || fail "the bar for stroke 2 did not appear"
+sleep 0.5
+[[ "$(xdotool getwindowfocus)" == "$other" ]] || fail "the bar took the keyboard from the other program"
+[[ "$(lamp "$bar")" == *"#000000"* ]] || fail "the lamp is not black: $(lamp "$bar")"
+read -r x y _ _ <<<"$(window_geometry "$bar")"
+xdotool mousemove $((x + 20)) $((y + 7)) click 1
+wait_focus "$bar" 5 || fail "a click on the bar did not give it the keyboard"
+sleep 0.2
+[[ "$(lamp "$bar")" == *"#FF0000"* ]] || fail "the lamp is not red after the click: $(lamp "$bar")"
+echo "a click on the bar hands it the keyboard"
+
+stroke_then_leave "$bar"
+bar="$(wait_window '^Quorvane control bar: #01 .*: 003$' 30)" || fail "the bar for stroke 3 did not appear"
+sleep 0.5
+[[ "$(xdotool getwindowfocus)" == "$other" ]] || fail "the third bar took the keyboard"
+read -r bx by _ _ <<<"$(window_geometry "$ball")"
+xdotool mousemove $((bx + 2)) $((by + 2)) click 1
+wait_focus "$bar" 5 || fail "a click on the ball did not give the bar the keyboard"
+echo "a click on the ball hands the bar the keyboard"
+
+# With the player at the game, the next bar takes the keyboard as before.
+xdotool key space; sleep 0.2; xdotool key space; sleep 0.25; xdotool key space
+wait_gone "$bar" 5 || fail "the bar did not close after stroke 3"
+bar="$(wait_window '^Quorvane control bar: #01 .*: 004$' 30)" || fail "the bar for stroke 4 did not appear"
+wait_focus "$bar" 5 || fail "the bar did not take the keyboard with the player at the game"
+echo "focus_e2e passed"
