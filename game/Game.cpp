@@ -1,5 +1,8 @@
 #include "game/Game.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+
 #include "courses/CourseSets.h"
 #include "courses/HoleString.h"
 #include "desktop/Stacking.h"
@@ -9,12 +12,23 @@
 #include "platform/Messages.h"
 #include "platform/Numeric.h"
 #include "platform/Random.h"
+#include "platform/Screen.h"
 
 namespace game {
 
 Game::Game(const settings::Settings& settings, const QString& commandLineHole)
     : settings_(settings), commandLineHole_(commandLineHole), field_(settings.alwaysTop) {
     connect(&ball_, &holeview::BallWindow::pressed, this, &Game::OnBallPressed);
+    if (QScreen* screen = QGuiApplication::primaryScreen()) WatchScreen(screen);
+    connect(qGuiApp, &QGuiApplication::primaryScreenChanged, this, [this](QScreen* screen) {
+        WatchScreen(screen);
+        ScreenChanged();
+    });
+}
+
+void Game::WatchScreen(QScreen* screen) {
+    connect(screen, &QScreen::geometryChanged, this, &Game::ScreenChanged);
+    connect(screen, &QScreen::availableGeometryChanged, this, &Game::ScreenChanged);
 }
 
 Game::~Game() = default;
@@ -56,6 +70,7 @@ void Game::ResetHole() {
 
 void Game::NextTurn() {
     platform::ReseedRandom();
+    if (screenChanged_) FollowScreen();
     if (round_.phase == TurnPhase::Ready || round_.phase == TurnPhase::InPlay) PlayShot();
     if (round_.phase == TurnPhase::SetupPending) {
         ResetHole();
@@ -70,8 +85,10 @@ void Game::LayOutHole() {
     LoadRows();
     const QString& row = course_.rows[static_cast<std::size_t>(round_.currentHole - 1)];
     round_.holePar[round_.currentHole] = courses::ParOf(row);
-    hole_ = holeview::PlanHole(QStringView(row).mid(1), holeview::CellWidth(settings_.screenWidth),
-                               course_.trees);
+    holeCells_ = row.mid(1);
+    holeTrees_ = course_.trees;
+    hole_ =
+        holeview::PlanHole(holeCells_, holeview::CellWidth(settings_.screenWidth), course_.trees);
     field_.Show(hole_, round_.groundY);
     if (hole_.teeX) {
         round_.ballX = *hole_.teeX;
@@ -96,6 +113,29 @@ void Game::LoadRows() {
     for (int hole = 1; hole <= 18; ++hole) {
         round_.holePar[hole] = courses::ParOf(course_.rows[static_cast<std::size_t>(hole - 1)]);
     }
+}
+
+// A hole waiting to be laid out needs only the new measures. One on the
+// screen is laid out again with the trees it had, and the ball keeps its
+// place on the hole.
+void Game::FollowScreen() {
+    screenChanged_ = false;
+    const std::int32_t oldCellWidth = holeview::CellWidth(settings_.screenWidth);
+    round_.groundY = GroundLine();
+    if (!settings_.fixedWidth) settings_.screenWidth = platform::ScreenWidthTwips();
+    if (round_.phase == TurnPhase::SetupPending) return;
+    const std::int32_t cellWidth = holeview::CellWidth(settings_.screenWidth);
+    courses::TreeCycle sameTrees = holeTrees_;
+    hole_ = holeview::PlanHole(holeCells_, cellWidth, sameTrees);
+    field_.Clear(round_.groundY, settings_.screenWidth);
+    field_.Show(hole_, round_.groundY);
+    const auto scaled = [&](std::int32_t x) {
+        return oldCellWidth > 0 ? platform::RoundHalfEven(double(x) * cellWidth / oldCellWidth) : x;
+    };
+    round_.cupX = hole_.cupX.value_or(scaled(round_.cupX));
+    round_.ballX = scaled(round_.ballX);
+    round_.ballY = platform::RoundHalfEven(round_.groundY - holeview::kBallSize);
+    ball_.Move(round_.ballX, round_.ballY);
 }
 
 void Game::ShowPhase() { ball_.SetBackgroundColor(BallColorOf(round_.phase, settings_.ballColor)); }

@@ -21,6 +21,8 @@
 #include "scorecard/ScoreWindow.h"
 #include "settings/Settings.h"
 
+class QScreen;
+
 namespace controlbar {
 class ControlBar;
 }
@@ -53,6 +55,9 @@ public:
 
     // Recorded now and carried out at the next point where the game can.
     void Request(Command command);
+    // The screen or its work area changed: before the next shot the hole
+    // moves onto the new ground line, at the new width.
+    void ScreenChanged() { screenChanged_ = true; }
     // The game menu at the position; from the bar, with the restart offered
     // or not, from the ball as the menu was left.
     void RequestMenu(QPoint globalPos, std::optional<bool> restartShown);
@@ -66,6 +71,8 @@ public:
 
 private:
     void LayOutHole();
+    void FollowScreen();
+    void WatchScreen(QScreen* screen);
     void LoadRows();
     void PlayShot();
     std::optional<controlbar::ShotValues> TakeAim();
@@ -104,7 +111,13 @@ private:
     std::optional<Command> request_;
     // The bar of the stroke being aimed; a restart abandons that stroke.
     controlbar::ControlBar* openBar_ = nullptr;
-    bool strokeAbandoned_ = false;
+    // Why the stroke being aimed was given up, once it was.
+    enum class Abandoned { ForRestart, ForNewScreen };
+    std::optional<Abandoned> strokeAbandoned_;
+    bool screenChanged_ = false;
+    // The hole on the screen: its cells, and the tree sizes it started from.
+    QString holeCells_;
+    courses::TreeCycle holeTrees_;
     Autopilot* autopilot_ = nullptr;
     platform::PlayerAttention attention_;
 };

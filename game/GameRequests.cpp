@@ -32,6 +32,9 @@ void Game::RequestMenu(QPoint globalPos, std::optional<bool> restartShown) {
 }
 
 void Game::ServeRequests() {
+    if (screenChanged_ && openBar_ && !strokeAbandoned_) {
+        strokeAbandoned_ = Abandoned::ForNewScreen;
+    }
     if (const std::optional<MenuRequest> menu = std::exchange(menuRequest_, std::nullopt)) {
         if (menu->restartShown) menu_.SetRestartShown(*menu->restartShown);
         if (const std::optional<Command> chosen = menu_.Choose(menu->at)) request_ = chosen;
@@ -102,7 +105,7 @@ void Game::Restart() {
     round_.strokeCount = 0;
     round_.currentHole = 1;
     menu_.CheckHole(1);
-    if (openBar_) strokeAbandoned_ = true;
+    if (openBar_) strokeAbandoned_ = Abandoned::ForRestart;
 }
 
 }  // namespace game

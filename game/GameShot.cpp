@@ -30,8 +30,13 @@ controlbar::BarContent BarContentFor(const RoundState& round, const settings::Se
 void Game::PlayShot() {
     const std::optional<controlbar::ShotValues> shot = TakeAim();
     if (!shot) {
-        // The stroke was abandoned for a restart: hole 1 is laid out afresh.
-        ResetHole();
+        // Abandoned: for a new screen the hole moves and the same stroke is
+        // asked for again; for a restart hole 1 is laid out afresh.
+        if (strokeAbandoned_ == Abandoned::ForRestart) {
+            ResetHole();
+        } else {
+            FollowScreen();
+        }
         return;
     }
     round_.shotPower = shot->power;
@@ -69,7 +74,7 @@ std::optional<controlbar::ShotValues> Game::TakeAim() {
             [this](QPoint at, bool shiftAlone) { RequestMenu(at, shiftAlone); });
 
     openBar_ = &bar;
-    strokeAbandoned_ = false;
+    strokeAbandoned_.reset();
     bar.Open(!attention_.PlayerElsewhere());
     if (autopilot_) autopilot_->TakeAim(bar);
     const float speed = settings_.speedFactor;

@@ -61,6 +61,7 @@ Settings StoredSettings() {
     stored.ctlLock = FlagFor(read("CtlLock"));
     stored.courseSet = CourseSetFor(read("Course"));
     stored.ballColor = BallColorFor(read("BColor"));
+    stored.fixedWidth = FlagFor(read("ScrnWidth"));
     stored.screenWidth = ScreenWidthFor(read("ScrnWidth"));
     return stored;
 }

@@ -14,6 +14,7 @@ struct Settings {
     bool ctlLock = false;  // the control bar stays centred on the screen
     QRgb ballColor = qRgb(254, 254, 254);
     float speedFactor = 1.0f;      // gauge speed
+    bool fixedWidth = false;       // the game uses 1024 pixels, whatever the screen
     std::int32_t screenWidth = 0;  // twips of the width the game uses
 };
 

@@ -120,7 +120,8 @@ void SettingsDialog::Store() {
     settings_.ballColor = BallColorFor(colorName);
     WriteSetting(kSection, QStringLiteral("PlusMinus"), speedIndex);
     settings_.speedFactor = kSpeedTable[static_cast<std::size_t>(speedIndex)];
-    const QString fixedWidth = FlagText(fixedWidthBox_->isChecked());
+    settings_.fixedWidth = fixedWidthBox_->isChecked();
+    const QString fixedWidth = FlagText(settings_.fixedWidth);
     settings_.screenWidth = ScreenWidthFor(fixedWidth);
     WriteSetting(kSection, QStringLiteral("ScrnWidth"), fixedWidth);
 }
