@@ -22,10 +22,12 @@ constexpr int kWidthTwips = 435;
 constexpr int kHeightTwips = 480;
 const QString kSection = QStringLiteral("Location");
 
-// 29 x 32 pixels: a white ball with dimples on a red tee in the grass. The
-// blue around it lies outside the window's shape and never shows.
-QImage ClockPicture() {
-    QImage picture(29, 32, QImage::Format_RGB32);
+// 29 x 32 pixels, drawn in the screen's own pixels: a white ball with
+// dimples on a red tee in the grass. The blue around it lies outside the
+// window's shape and never shows.
+QImage ClockPicture(qreal scale) {
+    QImage picture(QSize(29, 32) * scale, QImage::Format_RGB32);
+    picture.setDevicePixelRatio(scale);
     picture.fill(qRgb(66, 83, 164));
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -92,8 +94,10 @@ void ClockWindow::done(int result) {
 }
 
 void ClockWindow::paintEvent(QPaintEvent*) {
-    static const QImage picture = ClockPicture();
-    QPainter(this).drawImage(0, 0, picture);
+    if (picture_.devicePixelRatio() != devicePixelRatioF()) {
+        picture_ = ClockPicture(devicePixelRatioF());
+    }
+    QPainter(this).drawImage(0, 0, picture_);
 }
 
 // A press on the ball, not on the time, may start a drag.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QImage>
 #include <QTimer>
 #include <optional>
 
@@ -32,6 +33,7 @@ private:
     void ShowTime();
 
     QLabel* timeLabel_;
+    QImage picture_;
     QTimer tick_;
     std::optional<QPoint> dragFrom_;
 };

@@ -4,6 +4,7 @@
 #include <QWindow>
 #include <initializer_list>
 
+#include "platform/DeviceShape.h"
 #include "platform/Messages.h"
 #include "platform/Program.h"
 
@@ -153,8 +154,16 @@ std::optional<QRegion> RegionFromRecord(const RegionRecord& record, std::uint64_
     return region;
 }
 
+// At any scale but 1 the ball's four-pixel disc is drawn again as a disc
+// in the screen's pixels; the flag and the clock are pictures and scale as
+// they are.
 void ShapeWindow(QWidget& window, Shape shape) {
     ApplyRegionRecord(window, WindowShapes()[static_cast<std::size_t>(shape)]);
+    const double scale = window.devicePixelRatioF();
+    if (shape == Shape::Ball && scale != 1.0) {
+        platform::ShapeInDevicePixels(window,
+                                      platform::DeviceDisc(qRound(scale), qRound(4 * scale)));
+    }
 }
 
 void ApplyRegionRecord(QWidget& window, const RegionRecord& record) {
