@@ -95,8 +95,8 @@ void Game::LayOutHole() {
         ball_.Move(round_.ballX, round_.ballY);
     }
     if (hole_.cupX) round_.cupX = *hole_.cupX;
-    // Spare windows for the busiest hole, shown after this hole's own windows.
-    field_.ReserveObstacleWindows(holeview::MostObstacleWindows(course_.rows));
+    // Spare windows for the busiest hole are made while the player aims.
+    spareWindowsWanted_ = holeview::MostObstacleWindows(course_.rows);
 }
 
 // The course is read again for every hole, so an edited USER.TXT counts from

@@ -53,6 +53,10 @@ public:
     // follows each one. Nothing is written to the settings file.
     void SetAutopilot(Autopilot* autopilot) { autopilot_ = autopilot; }
 
+    // Makes the windows later holes of the course need, if the hole on the
+    // screen did not; done while the player takes aim.
+    void MakeSpareWindows();
+
     // Recorded now and carried out at the next point where the game can.
     void Request(Command command);
     // The screen or its work area changed: before the next shot the hole
@@ -115,6 +119,7 @@ private:
     enum class Abandoned { ForRestart, ForNewScreen };
     std::optional<Abandoned> strokeAbandoned_;
     bool screenChanged_ = false;
+    int spareWindowsWanted_ = 0;
     // The hole on the screen: its cells, and the tree sizes it started from.
     QString holeCells_;
     courses::TreeCycle holeTrees_;

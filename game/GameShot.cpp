@@ -16,6 +16,8 @@ namespace {
 
 constexpr int kStartDelayMs = 10;
 constexpr int kCloseDelayMs = 200;
+// Long enough for the bar to be on the screen before spare windows are made.
+constexpr int kSparesDelayMs = 300;
 
 controlbar::BarContent BarContentFor(const RoundState& round, const settings::Settings& settings) {
     return {controlbar::HoleText(settings.courseSet, round.currentHole,
@@ -50,6 +52,11 @@ void Game::PlayShot() {
     FlyBall();
 }
 
+void Game::MakeSpareWindows() {
+    if (spareWindowsWanted_ > 0)
+        field_.ReserveObstacleWindows(std::exchange(spareWindowsWanted_, 0));
+}
+
 // Opens the bar for one stroke and runs its gauges until the player has fixed
 // power and loft; the bar closes a moment later. Empty when a restart
 // abandoned the stroke.
@@ -70,6 +77,8 @@ std::optional<controlbar::ShotValues> Game::TakeAim() {
     });
     connect(&startTimer, &QTimer::timeout, this, [&] { gauges.Start(); });
     connect(&closeTimer, &QTimer::timeout, this, [&] { closeDue = true; });
+    bool sparesDue = false;
+    QTimer::singleShot(platform::PauseMs(kSparesDelayMs), &bar, [&] { sparesDue = true; });
     connect(&bar, &controlbar::ControlBar::menuRequested, this,
             [this](QPoint at, bool shiftAlone) { RequestMenu(at, shiftAlone); });
 
@@ -92,11 +101,15 @@ std::optional<controlbar::ShotValues> Game::TakeAim() {
             bar.ShowLevels(gauges.Power().level, gauges.Loft().level);
             platform::PumpEventsThenSleep(speed * 10);
         } else {
+            // Windows later holes need are made while the player takes aim:
+            // making and mapping them would slow the hole's first showing.
+            if (sparesDue && !gauges.StartArmed() && !shot) MakeSpareWindows();
             platform::WaitForEvents();
         }
         ServeRequests();
     }
     openBar_ = nullptr;
+    bar.hide();
     if (strokeAbandoned_) return std::nullopt;
     return shot;
 }

@@ -8,6 +8,7 @@ namespace holeview {
 
 BallWindow::BallWindow()
     : GameWindow(QStringLiteral("Quorvane ball"), platform::WindowInput::Accepts) {
+    KeepPixelSize();
     Move(0, 0, kBallSize, kBallSize);
 }
 

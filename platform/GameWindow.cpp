@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QShowEvent>
+#include <algorithm>
 
 #include "platform/Numeric.h"
 #include "platform/Screen.h"
@@ -30,7 +31,17 @@ void GameWindow::Move(double left, double top, double width, double height) {
     ApplyGeometry();
 }
 
-void GameWindow::ApplyGeometry() { setGeometry(TwipsToPixels(left_, top_, width_, height_)); }
+// Most flight steps move the ball by less than a pixel: nothing to tell the
+// window system then.
+void GameWindow::ApplyGeometry() {
+    QRect pixels = TwipsToPixels(left_, top_, width_, height_);
+    if (keepPixelSize_) {
+        const QSize size(std::max(1, RoundHalfEven(width_ / TwipsPerPixelX())),
+                         std::max(1, RoundHalfEven(height_ / TwipsPerPixelY())));
+        pixels = QRect(QPoint(pixels.left(), pixels.bottom() + 1 - size.height()), size);
+    }
+    if (pixels != geometry()) setGeometry(pixels);
+}
 
 void GameWindow::SetBackgroundColor(QRgb color) {
     if (color == backgroundColor_) return;

@@ -25,6 +25,12 @@ public:
     GameWindow(const QString& title, WindowInput input,
                WindowManagement management = WindowManagement::Managed);
 
+    // A window that moves on its own (the ball) keeps one size in pixels,
+    // its bottom edge where the twips put it: converting each edge on its own
+    // would make it a pixel wider or taller at some places, and every such
+    // step would resize and repaint it.
+    void KeepPixelSize() { keepPixelSize_ = true; }
+
     double Left() const { return left_; }
     double Top() const { return top_; }
     double Width() const { return width_; }
@@ -59,6 +65,7 @@ private:
     double width_ = 0;
     double height_ = 0;
     QRgb backgroundColor_ = qRgb(0, 0, 0);
+    bool keepPixelSize_ = false;
     QList<Box> boxes_;
 };
 

@@ -26,7 +26,6 @@
 
 namespace {
 
-constexpr QEvent::Type kHeartbeat = QEvent::Type(QEvent::User + 1);
 constexpr int kSettleMs = 500;
 constexpr int kIdleWaitMs = 2000;
 constexpr qint64 kGaugeRunMs = 3000;
@@ -57,54 +56,62 @@ struct Shot {
 // first press, and its gauges run a while before power and loft are fixed.
 class Player : public QObject {
 public:
-    Player(const game::Game& game, std::deque<Shot> shots, QString screenshotFolder)
+    Player(game::Game& game, std::deque<Shot> shots, QString screenshotFolder)
         : game_(game), shots_(std::move(shots)), folder_(std::move(screenshotFolder)) {
         qApp->installEventFilter(this);
     }
 
-    std::vector<double> periodsMs, cpuPerStepMs;
+    std::vector<double> periodsMs;
+    double flightSeconds = 0, flightCpuSeconds = 0;
+    int paintsInFlight = 0;
     double idleCpuShare = 0, gaugeCpuShare = 0;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         const bool isBar = qobject_cast<controlbar::ControlBar*>(watched) != nullptr;
         if (isBar && event->type() == QEvent::Show) OnBarShown();
-        if (isBar && event->type() == QEvent::Hide) Beat();
-        const controlbar::ControlBar* bar = testing::OpenBar();
-        if (bar && event->type() == QEvent::Resize) OnGaugeMoved(*bar, watched->objectName());
+        if (watched == &game_.Ball() && event->type() == QEvent::Move) OnBallMoved();
+        if (flying_ && event->type() == QEvent::Paint) ++paintsInFlight;
+        if (event->type() != QEvent::Resize) return false;
+        if (const controlbar::ControlBar* bar = testing::OpenBar()) {
+            OnGaugeMoved(*bar, watched->objectName());
+        }
         return false;
     }
 
-    void customEvent(QEvent* event) override {
-        if (event->type() != kHeartbeat) return;
+private:
+    // Each step that moves the ball a pixel or more moves its window; the
+    // flight's processor time runs from its first move to its last.
+    void OnBallMoved() {
+        if (game_.Round().phase != game::TurnPhase::InPlay) return;
         const double now = Seconds(CLOCK_MONOTONIC);
         const double cpu = Seconds(CLOCK_THREAD_CPUTIME_ID);
-        const bool flying = game_.Round().phase == game::TurnPhase::InPlay;
-        if (flying && lastWasFlying_) {
-            periodsMs.push_back((now - lastBeat_) * 1000);
-            cpuPerStepMs.push_back((cpu - lastCpu_) * 1000);
+        if (!flying_) {
+            flying_ = true;
+            flightStart_ = now;
+            flightStartCpu_ = cpu;
+        } else {
+            periodsMs.push_back((now - lastMove_) * 1000);
         }
-        if (flying && !folder_.isEmpty() && ++flightBeats_ == 12) {
+        lastMove_ = now;
+        lastMoveCpu_ = cpu;
+        if (!folder_.isEmpty() && ++flightMoves_ == 12) {
             SaveScreen(folder_ + QStringLiteral("/ball-in-flight.png"));
         }
-        lastWasFlying_ = flying;
-        lastBeat_ = now;
-        lastCpu_ = cpu;
-        if (!barShown_) Beat();
+    }
+
+public:
+    void EndFlight() {
+        if (!flying_) return;
+        flying_ = false;
+        flightSeconds += lastMove_ - flightStart_;
+        flightCpuSeconds += lastMoveCpu_ - flightStartCpu_;
     }
 
 private:
-    // One heartbeat is handled by every pass of the event pump, so the time
-    // between two of them in flight is one flight step.
-    void Beat() {
-        barShown_ = false;
-        QCoreApplication::postEvent(this, new QEvent(kHeartbeat));
-    }
-
     void OnBarShown() {
-        barShown_ = true;
+        EndFlight();
         presses_ = 1;
-        lastWasFlying_ = false;
         ++bars_;
         if (bars_ > 1) {
             testing::PressSpace();
@@ -150,16 +157,16 @@ private:
                (Seconds(CLOCK_MONOTONIC) - wallStart);
     }
 
-    const game::Game& game_;
+    game::Game& game_;
     std::deque<Shot> shots_;
     QString folder_;
     int presses_ = 0;
     int bars_ = 0;
-    bool barShown_ = false;
-    bool lastWasFlying_ = false;
     bool shotTaken_ = false;
-    int flightBeats_ = 0;
-    double lastBeat_ = 0, lastCpu_ = 0, gaugeWall_ = 0, gaugeCpu_ = 0;
+    bool flying_ = false;
+    int flightMoves_ = 0;
+    double flightStart_ = 0, flightStartCpu_ = 0, lastMove_ = 0, lastMoveCpu_ = 0;
+    double gaugeWall_ = 0, gaugeCpu_ = 0;
     QElapsedTimer gaugeClock_;
 };
 
@@ -185,16 +192,19 @@ int main(int argc, char** argv) {
     Player player(game, {{30, 40}, {30, 40}, {6, 5}, {6, 5}, {6, 5}, {6, 5}, {6, 5}, {6, 5}},
                   folder);
     for (int shot = 0; shot < 8 && messages.isEmpty(); ++shot) game.NextTurn();
+    player.EndFlight();
 
     std::printf("hole-out after %d strokes: %s\n", game.Round().holeStrokes[1],
                 messages.isEmpty() ? "no" : "yes");
     if (!folder.isEmpty()) return 0;
-    std::printf("flight steps measured: %zu\n", player.periodsMs.size());
+    std::printf("ball moves measured: %zu\n", player.periodsMs.size());
     std::printf("step period ms: median %.2f  p95 %.2f  max %.2f\n",
                 Percentile(player.periodsMs, 0.5), Percentile(player.periodsMs, 0.95),
                 Percentile(player.periodsMs, 1.0));
-    std::printf("cpu per step ms: median %.3f  p95 %.3f\n", Percentile(player.cpuPerStepMs, 0.5),
-                Percentile(player.cpuPerStepMs, 0.95));
+    std::printf("paints in flight: %d\n", player.paintsInFlight);
+    const double share = player.flightCpuSeconds / player.flightSeconds;
+    std::printf("cpu in flight: %.2f %% of a core, %.3f ms per 10 ms step\n", share * 100,
+                share * 10);
     std::printf("cpu share, bar waiting for the first press: %.2f %%\n", player.idleCpuShare * 100);
     std::printf("cpu share, gauges running at speed factor 1: %.2f %%\n",
                 player.gaugeCpuShare * 100);
