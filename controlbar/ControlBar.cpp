@@ -13,23 +13,17 @@
 #include "platform/Numeric.h"
 #include "platform/TextFit.h"
 #include "platform/Twips.h"
+#include "settings/GaugeBars.h"
 
 namespace controlbar {
 namespace {
 
 constexpr int kBorderPx = 1;
-constexpr int kPowerTwipsPerUnit = 30;
-constexpr int kLoftTwipsPerUnit = 18;
 constexpr int kGaugeLeft = 945;
 constexpr int kGaugeWidth = 930;
 constexpr int kPowerTop = 30;
 constexpr int kLoftTop = 105;
 constexpr int kGaugeHeight = 90;
-
-const platform::StripedBox::Stripes kPowerStripes = {qRgb(255, 0, 0), qRgb(255, 255, 255),
-                                                     qRgb(255, 0, 0), qRgb(128, 0, 0)};
-const platform::StripedBox::Stripes kLoftStripes = {qRgb(0, 255, 0), qRgb(255, 255, 255),
-                                                    qRgb(0, 255, 0), qRgb(0, 128, 0)};
 
 QLabel* NewLabel(const QString& name, const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
@@ -43,9 +37,8 @@ QLabel* NewLabel(const QString& name, const QString& text, QWidget* parent) {
 }
 
 // Both gauges sit in one area: its top is the power gauge's.
-void ShowLevel(QWidget* gauge, float level, int twipsPerUnit, int top) {
-    platform::PlaceControl(gauge, 0, top - kPowerTop,
-                           platform::RoundHalfEven(double(level) * twipsPerUnit), kGaugeHeight);
+void ShowLevel(QWidget* gauge, int widthTwips, int top) {
+    platform::PlaceControl(gauge, 0, top - kPowerTop, widthTwips, kGaugeHeight);
 }
 
 }  // namespace
@@ -80,9 +73,11 @@ void ControlBar::CreateControls(const BarContent& content) {
     gaugeArea->setAutoFillBackground(true);
     platform::PlaceControl(gaugeArea, kGaugeLeft, kPowerTop, kGaugeWidth,
                            kLoftTop + kGaugeHeight - kPowerTop);
-    powerGauge_ = new platform::StripedBox(QStringLiteral("powerGauge"), kPowerStripes, gaugeArea);
+    powerGauge_ =
+        new platform::StripedBox(QStringLiteral("powerGauge"), settings::kPowerStripes, gaugeArea);
     platform::PlaceControl(powerGauge_, 0, 0, kGaugeWidth, kGaugeHeight);
-    loftGauge_ = new platform::StripedBox(QStringLiteral("loftGauge"), kLoftStripes, gaugeArea);
+    loftGauge_ =
+        new platform::StripedBox(QStringLiteral("loftGauge"), settings::kLoftStripes, gaugeArea);
     platform::PlaceControl(loftGauge_, 0, kLoftTop - kPowerTop, kGaugeWidth, kGaugeHeight);
     shotButton_ = new ShotButton(client_);
     shotButton_->installEventFilter(this);
@@ -106,8 +101,8 @@ void ControlBar::PlaceAbove(double ballLeft, double ballTop, int screenWidth, bo
 void ControlBar::ShowLevels(float power, float loft) {
     powerShown_ = power;
     loftShown_ = loft;
-    ShowLevel(powerGauge_, power, kPowerTwipsPerUnit, kPowerTop);
-    ShowLevel(loftGauge_, loft, kLoftTwipsPerUnit, kLoftTop);
+    ShowLevel(powerGauge_, settings::PowerWidthTwips(power), kPowerTop);
+    ShowLevel(loftGauge_, settings::LoftWidthTwips(loft), kLoftTop);
 }
 
 void ControlBar::Open(bool takeFocus) {

@@ -12,23 +12,17 @@
 #include "platform/Screen.h"
 #include "platform/TextFit.h"
 #include "platform/Twips.h"
+#include "settings/GaugeBars.h"
 #include "settings/Profile.h"
 
 namespace settings {
 namespace {
 
 constexpr int kPreviewDelayMs = 10;
-constexpr int kPowerTwipsPerUnit = 30;
-constexpr int kLoftTwipsPerUnit = 18;
 constexpr int kPreviewLeft = 90;
 constexpr int kPowerTop = 285;
 constexpr int kLoftTop = 360;
 const QString kSection = QStringLiteral("Setting");
-
-const platform::StripedBox::Stripes kPowerStripes = {qRgb(255, 0, 0), qRgb(255, 255, 255),
-                                                     qRgb(255, 0, 0), qRgb(128, 0, 0)};
-const platform::StripedBox::Stripes kLoftStripes = {qRgb(0, 255, 0), qRgb(255, 255, 255),
-                                                    qRgb(0, 255, 0), qRgb(0, 128, 0)};
 
 QString FlagText(bool on) { return on ? QStringLiteral("TRUE") : QStringLiteral("FALSE"); }
 
@@ -153,10 +147,8 @@ void SettingsDialog::StepPreview() {
 
 // Both bars sit in one area: its top is the power bar's.
 void SettingsDialog::ShowPreview() {
-    platform::PlaceControl(powerBar_, 0, 0,
-                           platform::RoundHalfEven(double(power_.level) * kPowerTwipsPerUnit), 90);
-    platform::PlaceControl(loftBar_, 0, kLoftTop - kPowerTop,
-                           platform::RoundHalfEven(double(loft_.level) * kLoftTwipsPerUnit), 90);
+    platform::PlaceControl(powerBar_, 0, 0, PowerWidthTwips(power_.level), 90);
+    platform::PlaceControl(loftBar_, 0, kLoftTop - kPowerTop, LoftWidthTwips(loft_.level), 90);
 }
 
 void SettingsDialog::showEvent(QShowEvent* event) {
