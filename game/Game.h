@@ -96,7 +96,8 @@ private:
     void MoveGameWindows(double twipsDown, bool shown);
     void ShowPhase();
     // While a bar waits, a click on the ball hands it the keyboard; during a
-    // flight any button but the left one opens the game menu.
+    // flight any button but the left one opens the game menu. Between the two
+    // (a hole-out message) the ball takes no clicks.
     void OnBallPressed(Qt::MouseButton button, QPoint globalPos);
 
     settings::Settings settings_;

@@ -22,7 +22,7 @@ void Game::Request(Command command) { request_ = command; }
 void Game::OnBallPressed(Qt::MouseButton button, QPoint globalPos) {
     if (openBar_) {
         openBar_->Activate();
-    } else if (button != Qt::LeftButton) {
+    } else if (button != Qt::LeftButton && round_.phase == TurnPhase::InPlay) {
         RequestMenu(globalPos, std::nullopt);
     }
 }

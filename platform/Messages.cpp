@@ -1,5 +1,6 @@
 #include "platform/Messages.h"
 
+#include <QEventLoop>
 #include <QFile>
 #include <QMessageBox>
 #include <QTimer>
@@ -37,9 +38,19 @@ void ShowMessage(const QString& text, const QString& title, Focus focus) {
     }
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok);
     box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
-    box.setAttribute(Qt::WA_ShowWithoutActivating, focus == Focus::Leave);
     if (Timeout()) QTimer::singleShot(*Timeout(), &box, &QMessageBox::accept);
-    box.exec();
+    if (focus == Focus::Take) {
+        box.exec();
+        return;
+    }
+    // A modal window is activated as it opens; this one waits, without the
+    // keyboard, until the player clicks it.
+    box.setWindowModality(Qt::NonModal);
+    box.setAttribute(Qt::WA_ShowWithoutActivating);
+    QEventLoop answered;
+    QObject::connect(&box, &QMessageBox::finished, &answered, &QEventLoop::quit);
+    box.show();
+    answered.exec();
 }
 
 void SetMessageTimeout(std::optional<int> ms) { Timeout() = ms; }

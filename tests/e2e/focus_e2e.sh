@@ -56,4 +56,28 @@ xdotool key space; sleep 0.2; xdotool key space; sleep 0.25; xdotool key space
 wait_gone "$bar" 5 || fail "the bar did not close after stroke 3"
 bar="$(wait_window '^Quorvane control bar: #01 .*: 004$' 30)" || fail "the bar for stroke 4 did not appear"
 wait_focus "$bar" 5 || fail "the bar did not take the keyboard with the player at the game"
+
+# A hole-out message follows the same rule. On a 1024-pixel screen this hole's
+# cup lies two cells from the tee with water beyond: a strong shot lands in
+# the water and is put back over the cup.
+kill "${E2E_PIDS[@]: -1}" 2>/dev/null || true
+start_desktop 1024x768
+xmessage -geometry +400+200 "another program" >/dev/null 2>&1 &
+E2E_PIDS+=($!)
+other="$(wait_window '^xmessage$' 10)" || fail "xmessage did not start again"
+"$E2E_DIR/quorvane" "2TP$(printf 'W%.0s' {1..98})" >"$E2E_DIR/out.log" 2>&1 &
+E2E_PIDS+=($!)
+bar="$(wait_window '^Quorvane control bar: ' 20)" || fail "no bar on the water hole"
+wait_focus "$bar" 5 || fail "the bar on the water hole did not take the keyboard"
+xdotool key space; sleep 0.22; xdotool key space; sleep 0.45; xdotool key space
+wait_gone "$bar" 5 || fail "the bar did not close after the water shot"
+sleep 0.3
+xdotool mousemove --window "$other" 30 12 click 1
+box="$(wait_window '^Quorvane$' 20)" || fail "no hole-out message"
+sleep 0.5
+[[ "$(xdotool getwindowfocus)" == "$other" ]] || fail "the hole-out message took the keyboard"
+read -r x y _ _ <<<"$(window_geometry "$box")"
+xdotool mousemove $((x + 20)) $((y + 20)) click 1
+wait_focus "$box" 5 || fail "a click on the message did not give it the keyboard"
+echo "a hole-out message waits without the keyboard until clicked"
 echo "focus_e2e passed"
