@@ -10,8 +10,8 @@ namespace platform {
 
 bool ShapeInDevicePixels(QWidget& window, const QRegion& devicePixels) {
     auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11) return false;
-    xcb_connection_t* connection = x11->connection();
+    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+    if (!connection) return false;
     std::vector<xcb_rectangle_t> rectangles;
     for (const QRect& r : devicePixels) {
         rectangles.push_back({static_cast<int16_t>(r.x()), static_cast<int16_t>(r.y()),

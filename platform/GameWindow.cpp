@@ -6,6 +6,7 @@
 
 #include "platform/Numeric.h"
 #include "platform/Screen.h"
+#include "platform/TaskbarHint.h"
 #include "platform/Twips.h"
 
 namespace platform {
@@ -71,6 +72,11 @@ void GameWindow::SetConcealed(bool concealed) {
     } else {
         clearMask();
     }
+}
+
+void GameWindow::setVisible(bool visible) {
+    if (visible && !isVisible()) KeepOffTaskbar(*this);
+    QWidget::setVisible(visible);
 }
 
 void GameWindow::showEvent(QShowEvent* event) {

@@ -53,6 +53,8 @@ public:
     // bringing it back costs no round trip through the window manager.
     void SetConcealed(bool concealed);
 
+    void setVisible(bool visible) override;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
