@@ -8,10 +8,16 @@ namespace settings {
 
 QString SettingsFilePath() { return platform::SettingsFolder() + QStringLiteral("/QVN.ini"); }
 
+QByteArray ReadSettingsFile() {
+    return platform::ReadFileBytes(SettingsFilePath()).value_or(QByteArray());
+}
+
+QString SettingIn(const QByteArray& file, const QString& section, const QString& key) {
+    return LookUpValue(file, section, key).value_or(QString());
+}
+
 QString ReadSetting(const QString& section, const QString& key) {
-    const std::optional<QByteArray> bytes = platform::ReadFileBytes(SettingsFilePath());
-    if (!bytes) return QString();
-    return LookUpValue(ParseIni(*bytes), section, key).value_or(QString());
+    return SettingIn(ReadSettingsFile(), section, key);
 }
 
 void WriteSetting(const QString& section, const QString& key, const QString& value) {
@@ -22,7 +28,7 @@ void WriteSetting(const QString& section, const QString& key, const QString& val
         if (platform::FileExists(path)) return;
         bytes.emplace();
     }
-    const std::optional<QByteArray> updated = BytesWithValue(ParseIni(*bytes), section, key, value);
+    const std::optional<QByteArray> updated = BytesWithValue(*bytes, section, key, value);
     if (!updated || *updated == *bytes) return;
     platform::WriteFileAtomically(path, *updated);
 }

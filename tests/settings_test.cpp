@@ -12,13 +12,12 @@ using namespace Qt::StringLiterals;
 namespace {
 
 QString Read(const QByteArray& file, const QString& section, const QString& key) {
-    return settings::LookUpValue(settings::ParseIni(file), section, key).value_or(u"<missing>"_s);
+    return settings::LookUpValue(file, section, key).value_or(u"<missing>"_s);
 }
 
 QByteArray Written(const QByteArray& file, const QString& section, const QString& key,
                    const QString& value) {
-    return settings::BytesWithValue(settings::ParseIni(file), section, key, value)
-        .value_or("<refused>");
+    return settings::BytesWithValue(file, section, key, value).value_or("<refused>");
 }
 
 // "白", "黒", "赤" in code page 932.
