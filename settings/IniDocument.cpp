@@ -187,7 +187,7 @@ IniLine LineAt(const QByteArray& file, qsizetype start) {
     if (end < size && bytes[end] == '\r') ++end;
     if (end < size && bytes[end] == '\n') ++end;
 
-    qsizetype first = start;
+    qsizetype first = start == 0 ? platform::Utf8BomLength(file) : start;
     qsizetype last = contentEnd;
     while (first < last && IsBlank(bytes[first])) ++first;
     while (last > first && IsBlank(bytes[last - 1])) --last;
@@ -244,7 +244,9 @@ std::optional<QByteArray> BytesWithValue(const QByteArray& file, const QString& 
     const std::optional<IniLine> sectionLine = FindSection(file, section);
     if (!sectionLine) {
         QByteArray result = file;
-        if (!result.isEmpty() && !EndsWithLineBreak(result)) result += kLineEnd;
+        if (result.size() > platform::Utf8BomLength(result) && !EndsWithLineBreak(result)) {
+            result += kLineEnd;
+        }
         return result + '[' + *sectionBytes + ']' + kLineEnd + *keyBytes + '=' + *valueBytes +
                kLineEnd;
     }

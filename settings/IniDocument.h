@@ -9,7 +9,8 @@
 // but one without "]" has no name and never matches. A line that is not valid
 // code page 932 keeps its place in the structure (a "[" line still opens a
 // section, a line with "=" is still a key) but its names never match and its
-// value reads as empty.
+// value reads as empty. A UTF-8 byte order mark before the first line is
+// skipped on reading and kept on writing.
 //
 // Nothing is kept per line: each look-up walks the lines again and decodes only
 // names that could match, so a file of a million short lines costs little more
@@ -27,7 +28,7 @@ struct IniLine {
     qsizetype start = 0;       // first byte of the line
     qsizetype contentEnd = 0;  // first byte of the line end, or the end of the file
     qsizetype end = 0;         // first byte of the next line
-    qsizetype first = 0;       // the content without blanks at its ends
+    qsizetype first = 0;       // the content without blanks at its ends (nor a byte order mark)
     qsizetype last = 0;
     qsizetype valueStart = 0;  // key lines: the byte after "="
 };

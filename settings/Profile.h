@@ -17,7 +17,8 @@ QString SettingIn(const QByteArray& file, const QString& section, const QString&
 
 // The value, or the empty text when the file, section or key is missing.
 QString ReadSetting(const QString& section, const QString& key);
-// Stores the value, creating what is missing; a failed write is silent.
+// Stores the value, creating what is missing; a failed write is silent. A file
+// that is there but cannot be read is never replaced.
 void WriteSetting(const QString& section, const QString& key, const QString& value);
 void WriteSetting(const QString& section, const QString& key, long long value);
 

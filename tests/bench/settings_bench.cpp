@@ -12,6 +12,7 @@
 
 #include "platform/Fonts.h"
 #include "platform/Program.h"
+#include "platform/TextFiles.h"
 #include "settings/Settings.h"
 #include "settings/StartDialog.h"
 
@@ -28,7 +29,7 @@ void WriteFile(const QString& path, const QByteArray& bytes) {
 QByteArray LargeFile() {
     const QByteArray tail = "[Setting]\r\nCourse=@\r\nPlusMinus=7\r\nBColor=x\r\n";
     QByteArray file = "[Filler]\r\n";
-    for (int n = 0; file.size() + 16 < 4 * 1024 * 1024 - tail.size(); ++n) {
+    for (int n = 0; file.size() + 16 < platform::kMostFileBytes - tail.size(); ++n) {
         file += "k" + QByteArray::number(n % 1000) + "=1\r\n";
     }
     return file + tail;

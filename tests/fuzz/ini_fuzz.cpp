@@ -99,6 +99,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!updated) return 0;
     const QByteArray& after = *updated;
     RequireCoversEveryByte(after);
+    // A byte order mark stays where it was.
+    Require(after.startsWith("\xEF\xBB\xBF") == file.startsWith("\xEF\xBB\xBF"));
 
     const std::optional<QString> readBack = settings::LookUpValue(after, section, key);
     Require(readBack.has_value());
