@@ -5,6 +5,7 @@
 #include "game/CommandLine.h"
 #include "game/Game.h"
 #include "game/StartUp.h"
+#include "platform/Display.h"
 #include "platform/Fonts.h"
 #include "platform/Messages.h"
 #include "platform/Program.h"
@@ -35,6 +36,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(QStringLiteral(QUORVANE_VERSION));
     QApplication::setWindowIcon(game::AppIcon());
     platform::InstallFontSubstitutes();
+    platform::EndAtOnceWhenDisplayLost();
 
     // A second instance ends silently, whatever its command line.
     if (platform::AnotherInstanceRunning()) return 0;

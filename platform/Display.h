@@ -7,4 +7,10 @@ namespace platform {
 // Other platforms (offscreen, for the tests) count as there.
 bool DisplayAvailable();
 
+// Once the application is up: when the connection to the X server breaks
+// (the server ended, a window of the game was killed from the X side), the
+// program ends at once with status 1, like EndProgram, instead of running
+// exit handlers after Qt has lost its display.
+void EndAtOnceWhenDisplayLost();
+
 }  // namespace platform
