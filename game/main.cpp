@@ -5,6 +5,7 @@
 #include "game/CommandLine.h"
 #include "game/Game.h"
 #include "game/StartUp.h"
+#include "platform/ClipboardKeeper.h"
 #include "platform/Display.h"
 #include "platform/Fonts.h"
 #include "platform/Messages.h"
@@ -25,6 +26,7 @@ void PreferX11() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (platform::IsClipboardKeeper(argc, argv)) return platform::KeepClipboard(argc, argv);
     PreferX11();
     const game::CommandLine commandLine = game::ParseCommandLine(game::ArgumentsOf(argc, argv));
     if (const auto status = game::AnswerOnTerminal(commandLine, QUORVANE_VERSION)) return *status;

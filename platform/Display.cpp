@@ -3,6 +3,7 @@
 #include <xcb/xcb.h>
 
 #include <QGuiApplication>
+#include <cstdlib>
 
 #include "platform/Program.h"
 
@@ -38,6 +39,28 @@ bool DisplayAvailable() {
 void EndAtOnceWhenDisplayLost() {
     watchedConnection = X11Connection();
     if (watchedConnection) previousHandler = qInstallMessageHandler(EndIfDisplayLost);
+}
+
+bool DisplayLost() {
+    xcb_connection_t* connection = X11Connection();
+    return connection && xcb_connection_has_error(connection) != 0;
+}
+
+bool ClipboardManagerRuns() {
+    xcb_connection_t* connection = X11Connection();
+    if (!connection) return false;
+    const char name[] = "CLIPBOARD_MANAGER";
+    xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
+        connection, xcb_intern_atom(connection, 1, sizeof name - 1, name), nullptr);
+    const xcb_atom_t selection = atom ? atom->atom : xcb_atom_t(XCB_ATOM_NONE);
+    std::free(atom);
+    // The name is only known to the server once a manager has used it.
+    if (selection == XCB_ATOM_NONE) return false;
+    xcb_get_selection_owner_reply_t* owner = xcb_get_selection_owner_reply(
+        connection, xcb_get_selection_owner(connection, selection), nullptr);
+    const bool runs = owner && owner->owner != XCB_WINDOW_NONE;
+    std::free(owner);
+    return runs;
 }
 
 }  // namespace platform

@@ -13,4 +13,11 @@ bool DisplayAvailable();
 // exit handlers after Qt has lost its display.
 void EndAtOnceWhenDisplayLost();
 
+// True when the game is connected to an X server that is gone.
+bool DisplayLost();
+
+// A clipboard manager that takes over the clipboard of a program that ends
+// runs on the display.
+bool ClipboardManagerRuns();
+
 }  // namespace platform

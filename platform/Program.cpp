@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <memory>
 
+#include "platform/ClipboardKeeper.h"
 #include "platform/TextFiles.h"
 
 namespace platform {
@@ -93,6 +94,7 @@ bool AnotherInstanceRunning() {
 
 void EndProgram(int exitCode) {
     if (Seams().endHook) Seams().endHook(exitCode);
+    HandOverClipboard();
     if (Seams().instanceLock) Seams().instanceLock->unlock();
     std::fflush(nullptr);
     std::_Exit(exitCode);

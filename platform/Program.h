@@ -31,7 +31,8 @@ QString PerUserFolder();
 // True when another instance already holds the single-instance lock.
 bool AnotherInstanceRunning();
 
-// Ends the program at once: no closing handler, no further code.
+// Ends the program at once: no closing handler, no further code. Text the
+// game put on the clipboard is handed over first, so it can still be pasted.
 [[noreturn]] void EndProgram(int exitCode = 0);
 // Test seam: called instead of ending; it must not return (throw instead).
 using EndHook = std::function<void(int exitCode)>;
