@@ -8,19 +8,19 @@ namespace courses {
 
 CourseLoad ReadUserCourseFile() {
     const QString path = platform::UserCourseFilePath();
-    if (!platform::FileExists(path)) {
+    if (!platform::EntryExists(path)) {
         return {std::nullopt, QStringLiteral("自作コースのファイル「USER.TXT」が見つかりません。")};
     }
-    const std::optional<QStringList> lines = platform::ReadCp932Lines(path);
+    const std::optional<QList<QByteArray>> lines = platform::ReadLines(path);
     if (!lines) {
         return {std::nullopt,
                 QStringLiteral("自作コースのファイル「USER.TXT」を読み込めません。\r\n"
-                               "ファイルを開けないか、シフトJIS（コードページ932）以外の"
-                               "文字コードで保存されています。")};
+                               "ファイルを開けないか、普通のファイルではないか、"
+                               "4MBを超えています。")};
     }
     return ParseUserCourse(*lines);
 }
 
-bool UserCourseFileExists() { return platform::FileExists(platform::UserCourseFilePath()); }
+bool UserCourseFileExists() { return platform::EntryExists(platform::UserCourseFilePath()); }
 
 }  // namespace courses

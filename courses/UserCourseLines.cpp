@@ -1,6 +1,7 @@
 #include "courses/UserCourseLines.h"
 
 #include "courses/HoleString.h"
+#include "platform/TextFiles.h"
 
 namespace courses {
 namespace {
@@ -8,12 +9,22 @@ namespace {
 constexpr int kHoles = 18;
 
 // Only the plain space: a tab or an ideographic space is part of the line.
-QString StrippedOfSpaces(const QString& line) {
+// A space byte is never half of a two-byte character, nor is "@" at the start.
+QByteArray StrippedOfSpaces(const QByteArray& line) {
     qsizetype first = 0;
     qsizetype last = line.size();
-    while (first < last && line[first] == u' ') ++first;
-    while (last > first && line[last - 1] == u' ') --last;
+    while (first < last && line[first] == ' ') ++first;
+    while (last > first && line[last - 1] == ' ') --last;
     return line.mid(first, last - first);
+}
+
+QString NotCodePage932Message(qsizetype lineNumber, int hole) {
+    return QStringLiteral(
+               "自作コースのファイル「USER.TXT」の%1行目（ホール%2）に、"
+               "シフトJIS（コードページ932）として読めない文字があります。\r\n"
+               "ファイルをシフトJISで保存し直してください。")
+        .arg(lineNumber)
+        .arg(hole);
 }
 
 QString NoParMessage(qsizetype lineNumber, int hole) {
@@ -44,13 +55,15 @@ QString TooFewHolesMessage(int holes) {
 
 }  // namespace
 
-CourseLoad ParseUserCourse(const QStringList& lines) {
+CourseLoad ParseUserCourse(const QList<QByteArray>& lines) {
     CourseRows rows;
     int holes = 0;
     for (qsizetype i = 0; i < lines.size() && holes < kHoles; ++i) {
-        const QString line = StrippedOfSpaces(lines[i]);
-        if (!line.startsWith(u'@')) continue;
-        const QString hole = line.mid(1);
+        const QByteArray line = StrippedOfSpaces(lines[i]);
+        if (!line.startsWith('@')) continue;
+        const std::optional<QString> decoded = platform::DecodeCp932(line.mid(1));
+        if (!decoded) return {std::nullopt, NotCodePage932Message(i + 1, holes + 1)};
+        const QString& hole = *decoded;
         if (!StartsWithParDigit(hole)) return {std::nullopt, NoParMessage(i + 1, holes + 1)};
         if (HasTooManyCells(hole)) return {std::nullopt, TooLongMessage(i + 1, holes + 1)};
         rows[static_cast<std::size_t>(holes++)] = hole;

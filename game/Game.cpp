@@ -61,6 +61,8 @@ void Game::ResetHole() {
     field_.Clear(round_.groundY, settings_.screenWidth);
     round_.phase = TurnPhase::SetupPending;
     ShowPhase();
+    // A ball holed from a bunker leaves no weaker tee shot behind.
+    round_.inBunker = false;
     round_.ballY = platform::RoundHalfEven(round_.groundY - holeview::kBallSize);
     ball_.Move(settings_.screenWidth / 100.0, round_.ballY, holeview::kBallSize,
                holeview::kBallSize);

@@ -43,7 +43,8 @@ public:
     void SetUpFirstHole();
 
     void NewRound();
-    // Clears the previous hole, puts the ball back at the left and draws the wind.
+    // Clears the previous hole, puts the ball back at the left, out of any
+    // bunker, and draws the wind.
     void ResetHole();
     // One pass of the turn cycle: a shot when the ball waits for one, then the
     // hole's layout when it waits for that.

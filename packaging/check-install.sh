@@ -16,7 +16,7 @@ DESTDIR="$root" cmake --install "$build" --prefix /usr >/dev/null
 diff -u "$expected" <(cd "$root" && find . -type f -printf '%P\n' | LC_ALL=C sort) ||
     fail "installed files differ from $expected"
 
-[[ "$("$root/usr/games/quorvane" --version)" == "Version $version" ]] ||
+[[ "$("$root/usr/games/quorvane" --version)" == "Quorvane $version" ]] ||
     fail "the installed program does not report version $version"
 
 desktop="$root/usr/share/applications/$id.desktop"

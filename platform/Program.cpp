@@ -10,11 +10,15 @@
 #include <cstdlib>
 #include <memory>
 
+#include "platform/ClipboardKeeper.h"
+#include "platform/TextFiles.h"
+
 namespace platform {
 namespace {
 
 struct ProgramSeams {
     QString appFolder;
+    std::optional<bool> appFolderWritable;
     EndHook endHook;
     std::unique_ptr<QLockFile> instanceLock;
 };
@@ -41,18 +45,34 @@ QString PerUserFolder() {
     return folder + QStringLiteral("/quorvane");
 }
 
-QString SettingsFolder() {
-    const QFileInfo beside(AppFolder());
-    if (beside.isDir() && beside.isWritable()) return AppFolder();
+bool AppFolderWritable() {
+    if (Seams().appFolderWritable) return *Seams().appFolderWritable;
+    const QFileInfo folder(AppFolder());
+    return folder.isDir() && folder.isWritable();
+}
+
+QString SettingsFileToRead(const QString& fileName) {
+    const QString beside = AppFolder() + QLatin1Char('/') + fileName;
+    if (AppFolderWritable()) return beside;
+    const QString perUser = PerUserFolder() + QLatin1Char('/') + fileName;
+    return EntryExists(perUser) ? perUser : beside;
+}
+
+QString SettingsFileToWrite(const QString& fileName) {
+    if (AppFolderWritable()) return AppFolder() + QLatin1Char('/') + fileName;
     QDir().mkpath(PerUserFolder());
-    return PerUserFolder();
+    return PerUserFolder() + QLatin1Char('/') + fileName;
+}
+
+void SetProgramFolderWritable(std::optional<bool> writable) {
+    Seams().appFolderWritable = writable;
 }
 
 QString UserCourseFilePath() {
     const QString beside = AppFolder() + QLatin1Char('/') + kUserCourseFileName;
-    if (FileExists(beside)) return beside;
+    if (EntryExists(beside)) return beside;
     const QString perUser = PerUserFolder() + QLatin1Char('/') + kUserCourseFileName;
-    if (FileExists(perUser)) return perUser;
+    if (EntryExists(perUser)) return perUser;
     return beside;
 }
 
@@ -72,10 +92,9 @@ bool AnotherInstanceRunning() {
     return false;
 }
 
-bool FileExists(const QString& path) { return QFileInfo(path).isFile(); }
-
 void EndProgram(int exitCode) {
     if (Seams().endHook) Seams().endHook(exitCode);
+    HandOverClipboard();
     if (Seams().instanceLock) Seams().instanceLock->unlock();
     std::fflush(nullptr);
     std::_Exit(exitCode);

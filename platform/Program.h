@@ -3,6 +3,7 @@
 // immediate end.
 
 #include <functional>
+#include <optional>
 
 #include <QString>
 
@@ -12,9 +13,16 @@ namespace platform {
 QString AppFolder();
 void SetAppFolder(const QString& folder);  // test seam; empty restores the real one
 
-// Where QVN.ini lives: beside the program, or the per-user configuration
-// folder when the program's folder is not writable.
-QString SettingsFolder();
+// The settings file of the given name. When the program's folder is
+// writable, the file beside the program is read and written. Otherwise the
+// one in the per-user folder is; until it exists, reads fall back to the file
+// beside the program and the first write starts it from those bytes.
+QString SettingsFileToRead(const QString& fileName);
+// Creates the per-user folder when the write goes there; a read never does.
+QString SettingsFileToWrite(const QString& fileName);
+// Test seam: the program's folder counts as writable or not (nullopt: as it is).
+void SetProgramFolderWritable(std::optional<bool> writable);
+
 // USER.TXT beside the program, else in the per-user configuration folder; the
 // path beside the program when neither exists.
 QString UserCourseFilePath();
@@ -23,9 +31,8 @@ QString PerUserFolder();
 // True when another instance already holds the single-instance lock.
 bool AnotherInstanceRunning();
 
-bool FileExists(const QString& path);
-
-// Ends the program at once: no closing handler, no further code.
+// Ends the program at once: no closing handler, no further code. Text the
+// game put on the clipboard is handed over first, so it can still be pasted.
 [[noreturn]] void EndProgram(int exitCode = 0);
 // Test seam: called instead of ending; it must not return (throw instead).
 using EndHook = std::function<void(int exitCode)>;

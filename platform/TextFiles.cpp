@@ -1,9 +1,16 @@
 #include "platform/TextFiles.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <cerrno>
 
 namespace platform {
 namespace {
@@ -11,6 +18,56 @@ namespace {
 qint64& InjectedFailure() {
     static qint64 afterBytes = -1;
     return afterBytes;
+}
+
+std::optional<QByteArray> ReadRegularFile(int fd) {
+    struct stat info {};
+    // Checked again on the open file: the name may have been given to
+    // something else since it was looked at.
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size > kMostFileBytes) {
+        return std::nullopt;
+    }
+    QByteArray bytes;
+    bytes.reserve(info.st_size);
+    char buffer[64 * 1024];
+    for (;;) {
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) return std::nullopt;
+        if (got == 0) return bytes;
+        bytes.append(buffer, got);
+        if (bytes.size() > kMostFileBytes) return std::nullopt;
+    }
+}
+
+// A write killed after Qt gave its temporary file a name, before the rename,
+// leaves "<name>.XXXXXX" beside the file, six random letters. A copy someone
+// named "<name>.backup" is not one of them: only letters that mix upper and
+// lower case count as Qt's.
+bool IsLeftoverOf(const QString& fileName, const QString& candidate) {
+    if (candidate.size() != fileName.size() + 7 || !candidate.startsWith(fileName + u'.')) {
+        return false;
+    }
+    bool upper = false;
+    bool lower = false;
+    for (const QChar c : QStringView(candidate).right(6)) {
+        upper = upper || (c >= u'A' && c <= u'Z');
+        lower = lower || (c >= u'a' && c <= u'z');
+        if (!(c >= u'A' && c <= u'Z') && !(c >= u'a' && c <= u'z')) return false;
+    }
+    return upper && lower;
+}
+
+// Qt places its temporary file beside the file a link leads to.
+void RemoveLeftoverTemporaries(const QString& path) {
+    const QFileInfo written(QFileInfo(path).canonicalFilePath());
+    const QDir folder = written.absoluteDir();
+    const QStringList candidates =
+        folder.entryList({written.fileName() + QStringLiteral(".??????")},
+                         QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+    for (const QString& candidate : candidates) {
+        if (IsLeftoverOf(written.fileName(), candidate)) QFile::remove(folder.filePath(candidate));
+    }
 }
 
 }  // namespace
@@ -31,28 +88,48 @@ std::optional<QByteArray> EncodeCp932(const QString& text) {
     return bytes;
 }
 
+bool EntryExists(const QString& path) {
+    const QFileInfo entry(path);
+    return entry.exists() || entry.isSymLink();
+}
+
 std::optional<QByteArray> ReadFileBytes(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) return std::nullopt;
+    // Looked at before it is opened: opening a device can do things of its own.
+    if (!QFileInfo(path).isFile()) return std::nullopt;
+    const int fd =
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    std::optional<QByteArray> bytes = ReadRegularFile(fd);
+    ::close(fd);
     return bytes;
 }
 
-std::optional<QStringList> ReadCp932Lines(const QString& path) {
-    const std::optional<QByteArray> bytes = ReadFileBytes(path);
-    if (!bytes) return std::nullopt;
-    const std::optional<QString> text = DecodeCp932(*bytes);
-    if (!text) return std::nullopt;
-    QString normalised = *text;
-    normalised.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    normalised.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    QStringList lines = normalised.split(QLatin1Char('\n'));
-    if (normalised.endsWith(QLatin1Char('\n'))) lines.removeLast();
+qsizetype Utf8BomLength(const QByteArray& bytes) {
+    return bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+}
+
+QList<QByteArray> SplitLines(const QByteArray& bytes) {
+    QList<QByteArray> lines;
+    qsizetype start = Utf8BomLength(bytes);
+    while (start < bytes.size()) {
+        qsizetype end = start;
+        while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n') ++end;
+        lines.append(bytes.mid(start, end - start));
+        if (end < bytes.size() && bytes[end] == '\r') ++end;
+        if (end < bytes.size() && bytes[end] == '\n') ++end;
+        start = end;
+    }
     return lines;
 }
 
+std::optional<QList<QByteArray>> ReadLines(const QString& path) {
+    const std::optional<QByteArray> bytes = ReadFileBytes(path);
+    if (!bytes) return std::nullopt;
+    return SplitLines(*bytes);
+}
+
 bool WriteFileAtomically(const QString& path, const QByteArray& data) {
+    if (EntryExists(path) && !QFileInfo(path).isFile()) return false;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return false;
     const qint64 failAfter = InjectedFailure();
@@ -62,17 +139,14 @@ bool WriteFileAtomically(const QString& path, const QByteArray& data) {
         file.commit();
         return false;
     }
-    if (file.write(data) != data.size()) {
+    if (file.write(data) != data.size() || !file.flush()) {
         file.cancelWriting();
         file.commit();
         return false;
     }
-    if (!file.flush()) {
-        file.cancelWriting();
-        file.commit();
-        return false;
-    }
-    return file.commit();
+    if (!file.commit()) return false;
+    RemoveLeftoverTemporaries(path);
+    return true;
 }
 
 void InjectWriteFailureAfter(qint64 bytes) { InjectedFailure() = bytes; }

@@ -4,8 +4,8 @@
 #include <optional>
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
-#include <QStringList>
 
 namespace platform {
 
@@ -14,15 +14,30 @@ namespace platform {
 std::optional<QString> DecodeCp932(const QByteArray& bytes);
 std::optional<QByteArray> EncodeCp932(const QString& text);
 
-// The whole file, or nullopt when it cannot be read.
+// Something is there under the name: a file, a folder, a FIFO, even a link
+// that leads nowhere.
+bool EntryExists(const QString& path);
+
+// The largest file the game reads; a larger one counts as unreadable.
+inline constexpr qsizetype kMostFileBytes = 4 * 1024 * 1024;
+
+// The whole file, or nullopt when it cannot be read: missing, larger than
+// kMostFileBytes, or no regular file (a FIFO, device, folder or socket, none
+// of which is ever opened in a way that could block).
 std::optional<QByteArray> ReadFileBytes(const QString& path);
 
-// Lines of a code page 932 text file, ends CR LF, CR or LF; nullopt when the
-// file cannot be read or is not valid code page 932.
-std::optional<QStringList> ReadCp932Lines(const QString& path);
+// 3 when the bytes start with a UTF-8 byte order mark, as editors write it.
+qsizetype Utf8BomLength(const QByteArray& bytes);
+
+// The lines of a text after its byte order mark; ends CR LF, CR or LF.
+QList<QByteArray> SplitLines(const QByteArray& bytes);
+// The lines of a file, or nullopt when it cannot be read.
+std::optional<QList<QByteArray>> ReadLines(const QString& path);
 
 // Writes the whole file or nothing: the old file stays byte for byte when any
-// part of the write fails.
+// part of the write fails. A link is written through to its target; anything
+// else that is no regular file is never replaced. A successful write removes
+// the temporary files that killed writes of the same file left beside it.
 bool WriteFileAtomically(const QString& path, const QByteArray& data);
 
 // Test seam: the next atomic writes fail after this many bytes (-1: never).

@@ -8,9 +8,23 @@ namespace {
 // Spaces, tabs, CR, LF, "=" and ";" are below 0x40, the lowest trail byte of a
 // two-byte character, so finding them in the raw bytes is safe, and so is "[" at
 // the start of a line; "]", "\" and letters can be trail bytes, which is why
-// names are only looked at once decoded.
+// names are only compared as characters.
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 bool IsBlank(QChar c) { return c == u' ' || c == u'\t'; }
+
+// Printable ASCII and tabs read as themselves in code page 932 (a few control
+// bytes do not), so such names are compared without decoding them.
+bool IsPlain(QByteArrayView bytes) {
+    for (const char c : bytes) {
+        if (!((c >= 0x20 && c <= 0x7E) || c == '\t')) return false;
+    }
+    return true;
+}
+
+std::optional<QString> Decoded(QByteArrayView bytes) {
+    if (IsPlain(bytes)) return QString::fromLatin1(bytes);
+    return platform::DecodeCp932(bytes.toByteArray());
+}
 
 QString Trimmed(QStringView text) {
     qsizetype first = 0;
@@ -20,83 +34,85 @@ QString Trimmed(QStringView text) {
     return text.mid(first, last - first).toString();
 }
 
-std::optional<QString> DecodedTrimmed(const QByteArray& bytes, qsizetype from, qsizetype to) {
-    const std::optional<QString> text = platform::DecodeCp932(bytes.mid(from, to - from));
-    if (!text) return std::nullopt;
-    return Trimmed(*text);
+QByteArrayView Span(const QByteArray& file, qsizetype from, qsizetype to) {
+    return QByteArrayView(file).sliced(from, to - from);
 }
 
-IniLine ClassifyLine(const QByteArray& bytes, qsizetype start, qsizetype contentEnd,
-                     qsizetype end) {
-    IniLine line;
-    line.start = start;
-    line.contentEnd = contentEnd;
-    line.end = end;
-    qsizetype first = start;
-    qsizetype last = contentEnd;
-    while (first < last && IsBlank(bytes[first])) ++first;
-    while (last > first && IsBlank(bytes[last - 1])) --last;
-    if (first == last || bytes[first] == ';') return line;
-    if (bytes[first] == '[') {
-        // A broken header still ends the section before it, so its keys never
-        // pass for keys of that section; it just has no name to match.
-        line.kind = IniLine::Kind::Section;
-        const std::optional<QString> text = platform::DecodeCp932(bytes.mid(first, last - first));
-        if (!text) return line;
-        const qsizetype close = text->lastIndexOf(u']');
-        if (close > 0) line.name = Trimmed(QStringView(*text).mid(1, close - 1));
-        return line;
-    }
-    const qsizetype equalsInLine = QByteArrayView(bytes).sliced(first, last - first).indexOf('=');
-    if (equalsInLine < 0) return line;
-    const qsizetype equals = first + equalsInLine;
-    line.kind = IniLine::Kind::Key;
-    line.valueStart = equals + 1;
-    line.name = DecodedTrimmed(bytes, first, equals);
-    line.value = DecodedTrimmed(bytes, equals + 1, last).value_or(QString());
-    return line;
-}
+char16_t Folded(char16_t c) { return c >= u'a' && c <= u'z' ? c - (u'a' - u'A') : c; }
 
-bool SameName(QStringView a, QStringView b) {
-    if (a.size() != b.size()) return false;
-    for (qsizetype i = 0; i < a.size(); ++i) {
-        char16_t x = a[i].unicode();
-        char16_t y = b[i].unicode();
-        if (x >= u'a' && x <= u'z') x -= u'a' - u'A';
-        if (y >= u'a' && y <= u'z') y -= u'a' - u'A';
-        if (x != y) return false;
+bool SameName(QByteArrayView name, QStringView wanted) {
+    if (name.size() != wanted.size()) return false;
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        if (Folded(char16_t(uchar(name[i]))) != Folded(wanted[i].unicode())) return false;
     }
     return true;
 }
 
-bool NameMatches(const IniLine& line, IniLine::Kind kind, const QString& name) {
-    return line.kind == kind && line.name && SameName(*line.name, name);
+bool SameName(QStringView name, QStringView wanted) {
+    if (name.size() != wanted.size()) return false;
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        if (Folded(name[i].unicode()) != Folded(wanted[i].unicode())) return false;
+    }
+    return true;
 }
 
-std::optional<std::size_t> FindSection(const IniDocument& document, const QString& section) {
-    for (std::size_t i = 0; i < document.lines.size(); ++i) {
-        if (NameMatches(document.lines[i], IniLine::Kind::Section, section)) return i;
+// The name's bytes when they need no decoding: a key's up to "=", a header's
+// between "[" and its last "]"; nullopt for other names.
+std::optional<QByteArrayView> PlainName(const QByteArray& file, const IniLine& line) {
+    if (line.kind == IniLine::Kind::Key) {
+        qsizetype last = line.valueStart - 1;
+        while (last > line.first && IsBlank(file[last - 1])) --last;
+        const QByteArrayView name = Span(file, line.first, last);
+        if (!IsPlain(name)) return std::nullopt;
+        return name;
+    }
+    const QByteArrayView content = Span(file, line.first, line.last);
+    const qsizetype close = content.lastIndexOf(']');
+    if (!IsPlain(content) || close <= 0) return std::nullopt;
+    qsizetype first = 1;
+    qsizetype last = close;
+    while (first < last && IsBlank(content[first])) ++first;
+    while (last > first && IsBlank(content[last - 1])) --last;
+    return content.sliced(first, last - first);
+}
+
+bool NameMatches(const QByteArray& file, const IniLine& line, IniLine::Kind kind,
+                 const QString& wanted) {
+    if (line.kind != kind) return false;
+    if (const std::optional<QByteArrayView> plain = PlainName(file, line)) {
+        return SameName(*plain, wanted);
+    }
+    const std::optional<QString> name = NameOf(file, line);
+    return name && SameName(*name, wanted);
+}
+
+std::optional<IniLine> FindSection(const QByteArray& file, const QString& section) {
+    for (qsizetype at = 0; at < file.size();) {
+        const IniLine line = LineAt(file, at);
+        if (NameMatches(file, line, IniLine::Kind::Section, section)) return line;
+        at = line.end;
     }
     return std::nullopt;
 }
 
-std::optional<std::size_t> FindKey(const IniDocument& document, std::size_t sectionIndex,
-                                   const QString& key) {
-    for (std::size_t i = sectionIndex + 1; i < document.lines.size(); ++i) {
-        const IniLine& line = document.lines[i];
+std::optional<IniLine> FindKey(const QByteArray& file, const IniLine& section, const QString& key) {
+    for (qsizetype at = section.end; at < file.size();) {
+        const IniLine line = LineAt(file, at);
         if (line.kind == IniLine::Kind::Section) break;
-        if (NameMatches(line, IniLine::Kind::Key, key)) return i;
+        if (NameMatches(file, line, IniLine::Kind::Key, key)) return line;
+        at = line.end;
     }
     return std::nullopt;
 }
 
 // The section's last key line, or its header when it has no keys.
-std::size_t LastLineToKeep(const IniDocument& document, std::size_t sectionIndex) {
-    std::size_t anchor = sectionIndex;
-    for (std::size_t i = sectionIndex + 1; i < document.lines.size(); ++i) {
-        const IniLine::Kind kind = document.lines[i].kind;
-        if (kind == IniLine::Kind::Section) break;
-        if (kind == IniLine::Kind::Key) anchor = i;
+IniLine LastLineToKeep(const QByteArray& file, const IniLine& section) {
+    IniLine anchor = section;
+    for (qsizetype at = section.end; at < file.size();) {
+        const IniLine line = LineAt(file, at);
+        if (line.kind == IniLine::Kind::Section) break;
+        if (line.kind == IniLine::Kind::Key) anchor = line;
+        at = line.end;
     }
     return anchor;
 }
@@ -157,38 +173,65 @@ bool EndsWithLineBreak(const QByteArray& bytes) {
 
 }  // namespace
 
-IniDocument ParseIni(const QByteArray& bytes) {
-    IniDocument document;
-    document.bytes = bytes;
-    qsizetype start = 0;
-    while (start < bytes.size()) {
-        qsizetype contentEnd = start;
-        while (contentEnd < bytes.size() && bytes[contentEnd] != '\r' &&
-               bytes[contentEnd] != '\n') {
-            ++contentEnd;
-        }
-        qsizetype end = contentEnd;
-        if (end < bytes.size() && bytes[end] == '\r') ++end;
-        if (end < bytes.size() && bytes[end] == '\n') ++end;
-        document.lines.push_back(ClassifyLine(bytes, start, contentEnd, end));
-        start = end;
+IniLine LineAt(const QByteArray& file, qsizetype start) {
+    const char* bytes = file.constData();
+    const qsizetype size = file.size();
+    // One pass finds the end of the line and its first "=".
+    qsizetype contentEnd = start;
+    qsizetype equals = -1;
+    while (contentEnd < size && bytes[contentEnd] != '\r' && bytes[contentEnd] != '\n') {
+        if (equals < 0 && bytes[contentEnd] == '=') equals = contentEnd;
+        ++contentEnd;
     }
-    return document;
+    qsizetype end = contentEnd;
+    if (end < size && bytes[end] == '\r') ++end;
+    if (end < size && bytes[end] == '\n') ++end;
+
+    qsizetype first = start == 0 ? platform::Utf8BomLength(file) : start;
+    qsizetype last = contentEnd;
+    while (first < last && IsBlank(bytes[first])) ++first;
+    while (last > first && IsBlank(bytes[last - 1])) --last;
+    IniLine line{IniLine::Kind::Other, start, contentEnd, end, first, last, 0};
+    if (first == last || bytes[first] == ';') return line;
+    if (bytes[first] == '[') {
+        // A broken header still ends the section before it, so its keys never
+        // pass for keys of that section; it just has no name to match.
+        line.kind = IniLine::Kind::Section;
+    } else if (equals >= 0) {
+        line.kind = IniLine::Kind::Key;
+        line.valueStart = equals + 1;
+    }
+    return line;
 }
 
-std::optional<QString> LookUpValue(const IniDocument& document, const QString& section,
+std::optional<QString> NameOf(const QByteArray& file, const IniLine& line) {
+    if (line.kind == IniLine::Kind::Key) {
+        const std::optional<QString> name = Decoded(Span(file, line.first, line.valueStart - 1));
+        if (!name) return std::nullopt;
+        return Trimmed(*name);
+    }
+    if (line.kind != IniLine::Kind::Section) return std::nullopt;
+    const std::optional<QString> text = Decoded(Span(file, line.first, line.last));
+    if (!text) return std::nullopt;
+    const qsizetype close = text->lastIndexOf(u']');
+    if (close <= 0) return std::nullopt;
+    return Trimmed(QStringView(*text).mid(1, close - 1));
+}
+
+std::optional<QString> LookUpValue(const QByteArray& file, const QString& section,
                                    const QString& key) {
-    const std::optional<std::size_t> sectionIndex = FindSection(document, section);
-    if (!sectionIndex) return std::nullopt;
-    const std::optional<std::size_t> keyIndex = FindKey(document, *sectionIndex, key);
-    if (!keyIndex) return std::nullopt;
-    QString value = Unquoted(document.lines[*keyIndex].value);
+    const std::optional<IniLine> sectionLine = FindSection(file, section);
+    if (!sectionLine) return std::nullopt;
+    const std::optional<IniLine> keyLine = FindKey(file, *sectionLine, key);
+    if (!keyLine) return std::nullopt;
+    const std::optional<QString> stored = Decoded(Span(file, keyLine->valueStart, keyLine->last));
+    QString value = Unquoted(Trimmed(stored.value_or(QString())));
     const qsizetype nul = value.indexOf(QChar(0));
     if (nul >= 0) value.truncate(nul);
     return CutToMaxBytes(value);
 }
 
-std::optional<QByteArray> BytesWithValue(const IniDocument& document, const QString& section,
+std::optional<QByteArray> BytesWithValue(const QByteArray& file, const QString& section,
                                          const QString& key, const QString& value) {
     if (!IsWritableName(section) || !IsWritableKey(key) || HasLineBreakOrNul(value)) {
         return std::nullopt;
@@ -198,22 +241,22 @@ std::optional<QByteArray> BytesWithValue(const IniDocument& document, const QStr
     const std::optional<QByteArray> valueBytes = platform::EncodeCp932(StoredForm(value));
     if (!sectionBytes || !keyBytes || !valueBytes) return std::nullopt;
 
-    const QByteArray& bytes = document.bytes;
-    const std::optional<std::size_t> sectionIndex = FindSection(document, section);
-    if (!sectionIndex) {
-        QByteArray result = bytes;
-        if (!result.isEmpty() && !EndsWithLineBreak(result)) result += kLineEnd;
+    const std::optional<IniLine> sectionLine = FindSection(file, section);
+    if (!sectionLine) {
+        QByteArray result = file;
+        if (result.size() > platform::Utf8BomLength(result) && !EndsWithLineBreak(result)) {
+            result += kLineEnd;
+        }
         return result + '[' + *sectionBytes + ']' + kLineEnd + *keyBytes + '=' + *valueBytes +
                kLineEnd;
     }
-    if (const std::optional<std::size_t> keyIndex = FindKey(document, *sectionIndex, key)) {
-        const IniLine& line = document.lines[*keyIndex];
-        return bytes.left(line.valueStart) + *valueBytes + bytes.mid(line.contentEnd);
+    if (const std::optional<IniLine> keyLine = FindKey(file, *sectionLine, key)) {
+        return file.left(keyLine->valueStart) + *valueBytes + file.mid(keyLine->contentEnd);
     }
-    const IniLine& anchor = document.lines[LastLineToKeep(document, *sectionIndex)];
-    QByteArray result = bytes.left(anchor.end);
+    const IniLine anchor = LastLineToKeep(file, *sectionLine);
+    QByteArray result = file.left(anchor.end);
     if (anchor.end == anchor.contentEnd) result += kLineEnd;
-    return result + *keyBytes + '=' + *valueBytes + kLineEnd + bytes.mid(anchor.end);
+    return result + *keyBytes + '=' + *valueBytes + kLineEnd + file.mid(anchor.end);
 }
 
 }  // namespace settings

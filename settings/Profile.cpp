@@ -5,26 +5,38 @@
 #include "settings/IniDocument.h"
 
 namespace settings {
+namespace {
 
-QString SettingsFilePath() { return platform::SettingsFolder() + QStringLiteral("/QVN.ini"); }
+const QString kFileName = QStringLiteral("QVN.ini");
 
-QString ReadSetting(const QString& section, const QString& key) {
-    const std::optional<QByteArray> bytes = platform::ReadFileBytes(SettingsFilePath());
-    if (!bytes) return QString();
-    return LookUpValue(ParseIni(*bytes), section, key).value_or(QString());
+}  // namespace
+
+QString SettingsFilePath() { return platform::SettingsFileToRead(kFileName); }
+
+QByteArray ReadSettingsFile() {
+    return platform::ReadFileBytes(SettingsFilePath()).value_or(QByteArray());
 }
 
+QString SettingIn(const QByteArray& file, const QString& section, const QString& key) {
+    return LookUpValue(file, section, key).value_or(QString());
+}
+
+QString ReadSetting(const QString& section, const QString& key) {
+    return SettingIn(ReadSettingsFile(), section, key);
+}
+
+// Until the per-user file exists, the bytes beside the program are where the
+// first write starts from.
 void WriteSetting(const QString& section, const QString& key, const QString& value) {
-    const QString path = SettingsFilePath();
-    std::optional<QByteArray> bytes = platform::ReadFileBytes(path);
-    // A file that is there but cannot be read must not be replaced by a new one.
+    const QString source = SettingsFilePath();
+    std::optional<QByteArray> bytes = platform::ReadFileBytes(source);
     if (!bytes) {
-        if (platform::FileExists(path)) return;
+        if (platform::EntryExists(source)) return;
         bytes.emplace();
     }
-    const std::optional<QByteArray> updated = BytesWithValue(ParseIni(*bytes), section, key, value);
+    const std::optional<QByteArray> updated = BytesWithValue(*bytes, section, key, value);
     if (!updated || *updated == *bytes) return;
-    platform::WriteFileAtomically(path, *updated);
+    platform::WriteFileAtomically(platform::SettingsFileToWrite(kFileName), *updated);
 }
 
 void WriteSetting(const QString& section, const QString& key, long long value) {

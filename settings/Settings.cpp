@@ -52,8 +52,9 @@ int CourseSetFor(const QString& code) {
 }
 
 Settings StoredSettings() {
-    const auto read = [](const char* key) {
-        return ReadSetting(QStringLiteral("Setting"), QString::fromLatin1(key));
+    const QByteArray file = ReadSettingsFile();
+    const auto read = [&file](const char* key) {
+        return SettingIn(file, QStringLiteral("Setting"), QString::fromLatin1(key));
     };
     Settings stored;
     stored.speedFactor = SpeedFactorFor(read("PlusMinus"));

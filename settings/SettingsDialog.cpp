@@ -92,8 +92,9 @@ void SettingsDialog::CreateControls() {
 // Every control from the file, not from the settings in use: an unreadable
 // value shows as its default.
 void SettingsDialog::LoadStored() {
-    const auto read = [](const char* key) {
-        return ReadSetting(kSection, QString::fromLatin1(key));
+    const QByteArray file = ReadSettingsFile();
+    const auto read = [&file](const char* key) {
+        return SettingIn(file, kSection, QString::fromLatin1(key));
     };
     speedList_->setCurrentIndex(SpeedIndexFor(read("PlusMinus")));
     alwaysTopBox_->setChecked(FlagFor(read("AlwaysTop")));

@@ -5,6 +5,7 @@
 
 #include "courses/CourseSets.h"
 #include "courses/CourseTables.h"
+#include "courses/UserCourseFile.h"
 #include "courses/UserCourseLines.h"
 #include "platform/TextFiles.h"
 #include "tests/support/TestEnvironment.h"
@@ -25,6 +26,10 @@ QStringList EighteenHoleLines() {
 QByteArray FileText(const QStringList& lines, const char* end = "\r\n") {
     return platform::EncodeCp932(lines.join(QString::fromLatin1(end)) + QString::fromLatin1(end))
         .value();
+}
+
+courses::CourseLoad Parse(const QStringList& lines) {
+    return courses::ParseUserCourse(platform::SplitLines(FileText(lines)));
 }
 
 int Runs(const QString& row, QChar letter) {
@@ -98,7 +103,7 @@ private slots:
         lines.insert(6, u"　@"_s + Hole(9));        // so does an ideographic space
         lines.insert(6, u"; @ in the middle of a comment"_s);
         lines << u"@not a hole"_s << u"@5T_P"_s;  // after the 18th
-        const courses::CourseLoad course = courses::ParseUserCourse(lines);
+        const courses::CourseLoad course = Parse(lines);
         QVERIFY(course.rows.has_value());
         for (int n = 1; n <= 18; ++n) QCOMPARE((*course.rows)[n - 1], Hole(n));
     }
@@ -106,28 +111,28 @@ private slots:
     void refusalsNameTheFileLineAndHole() {
         QStringList lines = EighteenHoleLines();
         lines.removeLast();
-        QString problem = courses::ParseUserCourse(lines).problem;
+        QString problem = Parse(lines).problem;
         QVERIFY(problem.contains(u"「USER.TXT」"_s) && problem.contains(u"17行"_s));
         QVERIFY(problem.contains(u"ホール18"_s));
-        QVERIFY(!courses::ParseUserCourse({}).rows.has_value());
+        QVERIFY(!Parse({}).rows.has_value());
 
         lines = EighteenHoleLines();
         lines[7] = u"@ "_s + Hole(6);  // a space after "@" belongs to the hole string
-        courses::CourseLoad course = courses::ParseUserCourse(lines);
+        courses::CourseLoad course = Parse(lines);
         QVERIFY(!course.rows.has_value());
         QVERIFY(course.problem.contains(u"「USER.TXT」の8行目（ホール6）"_s));
         QVERIFY(course.problem.contains(u"\r\n"_s));
         QVERIFY(!course.problem.contains(QRegularExpression(u"[^\r]\n"_s)));
         lines[7] = u"@"_s;
-        QVERIFY(!courses::ParseUserCourse(lines).rows.has_value());
+        QVERIFY(!Parse(lines).rows.has_value());
         lines[7] = u"@５"_s + Hole(6).mid(1);  // full-width digit
-        QVERIFY(!courses::ParseUserCourse(lines).rows.has_value());
+        QVERIFY(!Parse(lines).rows.has_value());
 
         lines = EighteenHoleLines();
         lines[4] = u"@3T"_s + QString(999, u'K');
-        QVERIFY(courses::ParseUserCourse(lines).rows.has_value());
+        QVERIFY(Parse(lines).rows.has_value());
         lines[4] += u"K"_s;  // more than a thousand cells
-        QVERIFY(courses::ParseUserCourse(lines).problem.contains(u"5行目（ホール3）"_s));
+        QVERIFY(Parse(lines).problem.contains(u"5行目（ホール3）"_s));
     }
 
     // Read afresh at every load, whatever the line ends.
@@ -145,20 +150,46 @@ private slots:
         }
     }
 
-    void aFileThatCannotBePlayedSaysWhy() {
+    // Only hole lines must be code page 932: a title in UTF-8, a comment with a
+    // stray byte and a byte order mark before the first line change nothing.
+    void linesBesideTheHoleLinesMayHoldAnyBytes() {
         testing::TestEnvironment env;
+        const QStringList holes = EighteenHoleLines().mid(2);
+        env.writeFile(u"USER.TXT"_s, "\xEF\xBB\xBF" + FileText(holes.mid(0, 1)) +
+                                         "\xE7\xA7\x81 in UTF-8\r\n; caf\xE9\r\n" +
+                                         FileText(holes.mid(1)));
+        const courses::CourseLoad course = courses::LoadCourse(2);
+        QVERIFY2(course.rows.has_value(), qPrintable(course.problem));
+        for (int n = 1; n <= 18; ++n) QCOMPARE((*course.rows)[n - 1], Hole(n));
+    }
+
+    void aFileThatCannotBePlayedSaysWhy_data() {
+        QTest::addColumn<QString>("kind");  // an odd entry, "lines" or "none"
+        QTest::addColumn<QByteArray>("lines");
+        QTest::addColumn<QString>("problem");
         QStringList shortOfOne = EighteenHoleLines();
         shortOfOne.removeLast();
-        for (const auto& content :
-             {std::optional<QByteArray>(),                                            // no file
-              std::optional<QByteArray>("\x81\r\n" + FileText(EighteenHoleLines())),  // not 932
-              std::optional<QByteArray>(FileText(shortOfOne))}) {
-            QFile::remove(env.filePath(u"USER.TXT"_s));
-            if (content) env.writeFile(u"USER.TXT"_s, *content);
-            const courses::CourseLoad course = courses::LoadCourse(2);
-            QVERIFY(!course.rows);
-            QVERIFY(course.problem.contains(u"「USER.TXT」"_s));
+        QTest::newRow("no file") << u"none"_s << QByteArray() << u"見つかりません"_s;
+        QTest::newRow("17 holes") << u"lines"_s << FileText(shortOfOne) << u"17行しか"_s;
+        QTest::newRow("hole line not 932")
+            << u"lines"_s << "x\r\n\r\n@4T_\x81\r\n" + FileText(EighteenHoleLines())
+            << u"3行目（ホール1）に、シフトJIS"_s;
+        for (const char* kind : {"fifo", "zero", "folder", "socket", "big"}) {
+            QTest::newRow(kind) << QString::fromLatin1(kind) << QByteArray() << u"読み込めません"_s;
         }
+    }
+    void aFileThatCannotBePlayedSaysWhy() {
+        QFETCH(QString, kind);
+        QFETCH(QByteArray, lines);
+        testing::TestEnvironment env;
+        if (kind == u"lines"_s) env.writeFile(u"USER.TXT"_s, lines);
+        if (kind != u"lines"_s && kind != u"none"_s) env.placeOddEntry(u"USER.TXT"_s, kind);
+        QCOMPARE(courses::UserCourseFileExists(), kind != u"none"_s);
+        const courses::CourseLoad course = courses::LoadCourse(2);
+        QVERIFY(!course.rows);
+        QFETCH(QString, problem);
+        QVERIFY2(course.problem.contains(u"「USER.TXT」"_s) && course.problem.contains(problem),
+                 qPrintable(course.problem));
     }
 };
 

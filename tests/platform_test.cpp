@@ -1,4 +1,5 @@
 // The platform layer's own promises: rounding, units, code page 932, atomic writes.
+#include <QDir>
 #include <QTest>
 
 #include "platform/Numeric.h"
@@ -61,11 +62,28 @@ private slots:
         QCOMPARE(env.readFile(QStringLiteral("f.txt")), QByteArray("old contents\r\n"));
     }
 
-    void linesEndWithCrLfCrOrLf() {
+    void linesEndWithCrLfCrOrLfAfterAByteOrderMark() {
         testing::TestEnvironment env;
-        env.writeFile(QStringLiteral("l.txt"), "a\r\nb\rc\nd");
-        QCOMPARE(platform::ReadCp932Lines(env.filePath(QStringLiteral("l.txt"))).value(),
-                 (QStringList{"a", "b", "c", "d"}));
+        env.writeFile(QStringLiteral("l.txt"), "\xEF\xBB\xBF\x81\r\nb\rc\n\nd");
+        QCOMPARE(platform::ReadLines(env.filePath(QStringLiteral("l.txt"))).value(),
+                 (QList<QByteArray>{"\x81", "b", "c", "", "d"}));
+    }
+
+    // A write killed after Qt named its temporary file, before the rename,
+    // leaves "<name>.XXXXXX" behind: the next write of that file removes it.
+    void aWriteRemovesWhatKilledWritesOfTheFileLeft() {
+        testing::TestEnvironment env;
+        const QStringList kept{"QVN.ini.backup",  "QVN.ini.BACKUP", "QVN.ini.aBcDe",
+                               "QVN.ini.aBcDeFg", "QVN.ini.aBc1eF", "USER.TXT.aBcDeF"};
+        for (const QString& name : kept + QStringList{"QVN.ini.aBcDeF", "QVN.ini.ZyXwVu"}) {
+            env.writeFile(name, "[Setting]\r\n");
+        }
+        QVERIFY(QDir(env.folder()).mkdir(QStringLiteral("QVN.ini.FoLdEr")));
+        QVERIFY(platform::WriteFileAtomically(env.filePath(QStringLiteral("QVN.ini")), "[S]\r\n"));
+        QStringList expected = kept + QStringList{"QVN.ini", "QVN.ini.FoLdEr"};
+        expected.sort();
+        QCOMPARE(QDir(env.folder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name),
+                 expected);
     }
 };
 

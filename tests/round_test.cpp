@@ -50,7 +50,9 @@ private slots:
         game.Round().groundY = testing::kGroundY;
         game.NewRound();
         platform::ScriptRandom({0.99, 0.6, 0.0, 0.49});
+        game.Round().inBunker = true;  // holed from a bunker
         game.ResetHole();
+        QVERIFY(!game.Round().inBunker);
         QCOMPARE(game.Round().windStrength, 5);
         QCOMPARE(game.Round().windDirection, 2);
         QCOMPARE(game.Ball().BackgroundColor(), kGreen);

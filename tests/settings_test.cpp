@@ -1,7 +1,11 @@
 // QVN.ini: how values are found and read, byte-exact writes in code page
 // 932, and writes that never lose the old file.
+#include <sys/stat.h>
+
+#include <QDir>
 #include <QTest>
 
+#include "platform/Program.h"
 #include "platform/TextFiles.h"
 #include "settings/IniDocument.h"
 #include "settings/Profile.h"
@@ -12,19 +16,25 @@ using namespace Qt::StringLiterals;
 namespace {
 
 QString Read(const QByteArray& file, const QString& section, const QString& key) {
-    return settings::LookUpValue(settings::ParseIni(file), section, key).value_or(u"<missing>"_s);
+    return settings::LookUpValue(file, section, key).value_or(u"<missing>"_s);
 }
 
 QByteArray Written(const QByteArray& file, const QString& section, const QString& key,
                    const QString& value) {
-    return settings::BytesWithValue(settings::ParseIni(file), section, key, value)
-        .value_or("<refused>");
+    return settings::BytesWithValue(file, section, key, value).value_or("<refused>");
 }
 
 // "白", "黒", "赤" in code page 932.
 const QByteArray kWhite = QByteArray("\x94\x92");
 const QByteArray kBlack = QByteArray("\x8d\x95");
 const QByteArray kRed = QByteArray("\x90\xd4");
+
+// The entry under the name itself, not what a link leads to.
+std::pair<ino_t, off_t> Identity(const QString& path) {
+    struct stat entry {};
+    ::lstat(QFile::encodeName(path).constData(), &entry);
+    return {entry.st_ino, entry.st_size};
+}
 
 }  // namespace
 
@@ -63,14 +73,19 @@ private slots:
         QCOMPARE(Read(file, u"Setting"_s, u"Inner"_s), u"a\"b\""_s);
     }
 
+    // Also after a UTF-8 byte order mark, which a write keeps.
     void everyLineEndReads() {
         for (const QByteArray& end : {QByteArray("\r\n"), QByteArray("\r"), QByteArray("\n")}) {
-            const QByteArray file = "[Setting]" + end + "A=1" + end + end + "[Data]" + end + "A=2" +
-                                    end + "B=" + kBlack;
+            const QByteArray file = "\xEF\xBB\xBF[Setting]" + end + "A=1" + end + end + "[Data]" +
+                                    end + "A=2" + end + "B=" + kBlack;
             QCOMPARE(Read(file, u"Setting"_s, u"A"_s), u"1"_s);
             QCOMPARE(Read(file, u"Data"_s, u"A"_s), u"2"_s);
             QCOMPARE(Read(file, u"Data"_s, u"B"_s), u"黒"_s);
+            QCOMPARE(Written(file, u"Setting"_s, u"A"_s, u"3"_s),
+                     QByteArray(file).replace("A=1", "A=3"));
         }
+        QCOMPARE(Written("\xEF\xBB\xBF", u"S"_s, u"k"_s, u"v"_s),
+                 QByteArray("\xEF\xBB\xBF[S]\r\nk=v\r\n"));
     }
 
     // Trail bytes 0x5B "[", 0x5D "]", 0x5C "\" and 0x41/0x61 "A"/"a" inside
@@ -198,6 +213,79 @@ private slots:
         platform::InjectWriteFailureAfter(-1);
         settings::WriteSetting(u"Data"_s, u"HISCORE"_s, u"2024/01/01 00:00:00 > -3"_s);
         QCOMPARE(settings::ReadSetting(u"Data"_s, u"HISCORE"_s), u"2024/01/01 00:00:00 > -3"_s);
+    }
+
+    // Beside a writable program its file is the settings file; otherwise the
+    // per-user one is, and until it exists reads fall back to the file beside
+    // the program and the first write starts from those bytes.
+    void settingsFileFollowsTheProgramFolder_data() {
+        QTest::addColumn<bool>("writable");
+        QTest::addColumn<QByteArray>("perUser");  // empty: none
+        QTest::addColumn<QString>("course");
+        QTest::addColumn<QByteArray>("besideAfter");
+        QTest::addColumn<QByteArray>("perUserAfter");
+        const QByteArray beside = "; mine\r\n[Setting]\r\nCourse=@\r\n";
+        const QByteArray perUser = "[Setting]\r\nCourse=*\r\n";
+        const QByteArray locked = "CtlLock=TRUE\r\n";
+        QTest::newRow("writable") << true << QByteArray() << u"@"_s << beside + locked
+                                  << QByteArray();
+        QTest::newRow("writable, per-user file ignored")
+            << true << perUser << u"@"_s << beside + locked << perUser;
+        QTest::newRow("read-only, first write copies")
+            << false << QByteArray() << u"@"_s << beside << beside + locked;
+        QTest::newRow("read-only, per-user file")
+            << false << perUser << u"*"_s << beside << perUser + locked;
+    }
+    void settingsFileFollowsTheProgramFolder() {
+        QFETCH(bool, writable);
+        QFETCH(QByteArray, perUser);
+        testing::TestEnvironment env;
+        env.writeFile(u"QVN.ini"_s, "; mine\r\n[Setting]\r\nCourse=@\r\n");
+        platform::SetProgramFolderWritable(writable);
+        const QString perUserFile = platform::PerUserFolder() + u"/QVN.ini"_s;
+        if (!perUser.isEmpty()) {
+            QDir().mkpath(platform::PerUserFolder());
+            QVERIFY(platform::WriteFileAtomically(perUserFile, perUser));
+        }
+        QTEST(settings::ReadSetting(u"Setting"_s, u"Course"_s), "course");
+        QCOMPARE(QFileInfo::exists(platform::PerUserFolder()), !perUser.isEmpty());
+        settings::WriteSetting(u"Setting"_s, u"CtlLock"_s, u"TRUE"_s);
+        QTEST(env.readFile(u"QVN.ini"_s), "besideAfter");
+        QTEST(platform::ReadFileBytes(perUserFile).value_or(QByteArray()), "perUserAfter");
+    }
+
+    // Nothing of these is opened in a way that could block, read, or replaced.
+    void oddEntriesAreNeitherReadNorReplaced_data() {
+        QTest::addColumn<QString>("kind");
+        for (const char* kind : {"fifo", "zero", "folder", "socket", "big"}) {
+            QTest::newRow(kind) << QString::fromLatin1(kind);
+        }
+    }
+    void oddEntriesAreNeitherReadNorReplaced() {
+        QFETCH(QString, kind);
+        testing::TestEnvironment env;
+        env.placeOddEntry(u"QVN.ini"_s, kind);
+        const auto before = Identity(env.filePath(u"QVN.ini"_s));
+        QCOMPARE(settings::ReadSetting(u"Setting"_s, u"Course"_s), QString());
+        settings::WriteSetting(u"Setting"_s, u"Course"_s, u"@"_s);
+        if (kind != u"big"_s) {
+            QVERIFY(!platform::WriteFileAtomically(env.filePath(u"QVN.ini"_s), "[S]\r\n"));
+        }
+        QCOMPARE(Identity(env.filePath(u"QVN.ini"_s)), before);
+        const auto everything = QDir::AllEntries | QDir::System | QDir::Hidden;
+        QCOMPARE(QDir(env.folder()).entryList(everything | QDir::NoDotAndDotDot),
+                 QStringList(u"QVN.ini"_s));
+    }
+
+    // People keep the file in a folder of their own and link it.
+    void aLinkedSettingsFileIsWrittenThrough() {
+        testing::TestEnvironment env;
+        env.writeFile(u"mine.ini"_s, "[Setting]\r\nCourse=@\r\n");
+        QVERIFY(QFile::link(env.filePath(u"mine.ini"_s), env.filePath(u"QVN.ini"_s)));
+        QCOMPARE(settings::ReadSetting(u"Setting"_s, u"Course"_s), u"@"_s);
+        settings::WriteSetting(u"Setting"_s, u"Course"_s, u"*"_s);
+        QVERIFY(QFileInfo(env.filePath(u"QVN.ini"_s)).isSymLink());
+        QCOMPARE(env.readFile(u"mine.ini"_s), QByteArray("[Setting]\r\nCourse=*\r\n"));
     }
 };
 

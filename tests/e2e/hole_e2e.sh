@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Starts the real game in an empty folder on a private desktop, accepts the
-# start dialog and checks hole 1 lies where it belongs.
+# start dialog and checks hole 1 lies where it belongs; then command lines the
+# game refuses, with a display and without one.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
@@ -39,10 +40,11 @@ done
 # Spare obstacle windows for later holes wait, concealed, at the top-left corner.
 corner="$(import -window root -crop 1x1+0+0 txt:- | tail -n1)"
 [[ "$corner" != *"#008000"* ]] || fail "a spare obstacle window shows at the top-left corner"
-# A command line that is no hole string is refused with a message.
+# A command line that is no hole string is refused on the terminal and, with
+# a display there, with a message.
 kill "${E2E_PIDS[-1]}"
 wait "${E2E_PIDS[-1]}" 2>/dev/null || true
-QUORVANE_MESSAGE_LOG="$E2E_DIR/messages.log" "$E2E_DIR/quorvane" "T_____P" >/dev/null 2>&1 &
+QUORVANE_MESSAGE_LOG="$E2E_DIR/messages.log" "$E2E_DIR/quorvane" "T_____P" >/dev/null 2>"$E2E_DIR/err.log" &
 refused=$!
 E2E_PIDS+=("$refused")
 box="$(wait_window '^Quorvane$' 15)" || fail "no message for a bad command line"
@@ -53,4 +55,23 @@ wait "$refused" || status=$?
 [[ "$status" == 2 ]] || fail "a bad command line ended with status $status"
 grep -q "コマンドラインにはホールの文字列を指定してください。" "$E2E_DIR/messages.log" ||
     fail "the bad command line message was not shown"
+grep -q "コマンドラインにはホールの文字列を指定してください。" "$E2E_DIR/err.log" ||
+    fail "the bad command line was not refused on standard error"
+
+# Without a display: the usage or the reason on standard error, never Qt's abort.
+for arguments in "-h" "--foo" "help" "4T$(printf '_%.0s' {1..1000})"; do
+    status=0
+    env -u DISPLAY "$E2E_DIR/quorvane" "$arguments" >"$E2E_DIR/out.log" 2>"$E2E_DIR/err.log" || status=$?
+    [[ "$status" == 2 ]] || fail "'${arguments:0:20}' without a display ended with status $status"
+    grep -q "^Usage: quorvane" "$E2E_DIR/err.log" || fail "'${arguments:0:20}' printed no usage"
+    [[ ! -s "$E2E_DIR/out.log" ]] || fail "'${arguments:0:20}' printed on standard output"
+done
+grep -q "長すぎます" "$E2E_DIR/err.log" || fail "a too long hole was not explained: $(cat "$E2E_DIR/err.log")"
+status=0
+env -u DISPLAY "$E2E_DIR/quorvane" 2>"$E2E_DIR/err.log" || status=$?
+[[ "$status" == 1 ]] || fail "the game without a display ended with status $status"
+grep -q "ディスプレイがありません" "$E2E_DIR/err.log" || fail "no word about the missing display"
+[[ "$(env -u DISPLAY "$E2E_DIR/quorvane" --version)" =~ ^Quorvane\ [0-9]+\.[0-9]+\.[0-9]+$ ]] ||
+    fail "--version does not print the name and version"
+env -u DISPLAY "$E2E_DIR/quorvane" --help | grep -q "^Usage: quorvane" || fail "--help prints no usage"
 echo "hole_e2e passed"

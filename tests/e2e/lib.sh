@@ -26,10 +26,15 @@ fail() {
 }
 
 # Copies the game into an empty folder of its own (E2E_DIR), where its
-# settings file and message log land.
+# settings file and message log land, with a home, configuration and runtime
+# folder of its own there: files of the person running the tests never count.
 prepare_game() {
     E2E_DIR="$(mktemp -d)"
     cp "$1" "$E2E_DIR/quorvane"
+    export HOME="$E2E_DIR/home" XDG_CONFIG_HOME="$E2E_DIR/home/.config"
+    export XDG_RUNTIME_DIR="$E2E_DIR/runtime"
+    mkdir -p "$HOME"
+    mkdir -m 700 "$XDG_RUNTIME_DIR"
 }
 
 # Starts Xvfb (width x height) and openbox; sets DISPLAY.

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Plays a whole round of one short hole given on the command line, pressing
-# Space on every bar and dismissing every message, up to the score window;
-# its "終了" button ends the program.
+# Space on every bar and dismissing every message, up to the score window.
+# Its "コピー" puts the scores on the clipboard and "終了" ends the program;
+# with no clipboard manager running, the scores can still be pasted after the
+# end, until another program takes the clipboard.
 # E2E_SHOTS=<folder> keeps a screenshot of the score window.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
@@ -74,7 +76,23 @@ echo "score window at $wx,$wy, ${width}x$height"
 sleep 0.5
 save_shot score
 
-# "終了" sits at 360,7440 twips in the client area, 870 x 330 twips.
+# "コピー" sits at 1275,7440 twips in the client area, "終了" at 360,7440,
+# both 870 x 330 twips.
+xdotool mousemove --window "$score" 114 507 click 1
+copied=""
+for _ in $(seq 50); do
+    copied="$(xdotool search --onlyvisible --name '^Quorvane$' 2>/dev/null | grep -vx "$score" | head -n1 || true)"
+    [[ -n "$copied" ]] && break
+    sleep 0.1
+done
+[[ -n "$copied" ]] || fail "no confirmation after \"コピー\""
+xdotool windowactivate --sync "$copied"
+xdotool key Return
+wait_gone "$copied" 10 || fail "the confirmation stayed open after Return"
+grep -q "スコアをクリップボードにコピーしました！" "$messages" || fail "the copy was not confirmed"
+scores="$(xclip -selection clipboard -o 2>/dev/null || true)"
+[[ "$scores" == *$'\t'* ]] || fail "the clipboard holds no scores: '$scores'"
+
 xdotool mousemove --window "$score" 53 507 click 1
 for _ in $(seq 100); do
     kill -0 "$game" 2>/dev/null || break
@@ -84,4 +102,17 @@ kill -0 "$game" 2>/dev/null && fail "the program is still running 10 s after \"�
 status=0
 wait "$game" || status=$?
 [[ "$status" == 0 ]] || fail "the program ended with status $status"
+[[ "$(xclip -selection clipboard -o 2>/dev/null || true)" == "$scores" ]] ||
+    fail "the scores were lost from the clipboard when the program ended"
+
+# The process that kept them ends once another program takes the clipboard.
+keeper="$(pgrep -x -f "$E2E_DIR/quorvane --keep-clipboard" || true)"
+[[ -n "$keeper" ]] || fail "no process keeps the clipboard"
+echo other | xclip -selection clipboard -i >/dev/null 2>&1
+for _ in $(seq 50); do
+    [[ "$(ps -o stat= -p "$keeper" 2>/dev/null || true)" =~ ^(Z.*)?$ ]] && break
+    sleep 0.1
+done
+[[ "$(ps -o stat= -p "$keeper" 2>/dev/null || true)" =~ ^(Z.*)?$ ]] ||
+    fail "the clipboard keeper still runs after another program took the clipboard"
 echo "round_e2e passed"

@@ -3,7 +3,6 @@
 #include <QByteArray>
 #include <QRegularExpression>
 #include <QString>
-#include <QStringList>
 #include <cstdint>
 #include <cstdlib>
 
@@ -16,22 +15,11 @@ void Require(bool condition) {
     if (!condition) std::abort();
 }
 
-// The same line ends the file reader accepts: CR LF, CR or LF.
-QStringList Lines(QString text) {
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    QStringList lines = text.split(QLatin1Char('\n'));
-    if (text.endsWith(QLatin1Char('\n'))) lines.removeLast();
-    return lines;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const std::optional<QString> text = platform::DecodeCp932(
-        QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
-    if (!text) return 0;
-    const courses::CourseLoad course = courses::ParseUserCourse(Lines(*text));
+    const courses::CourseLoad course = courses::ParseUserCourse(platform::SplitLines(
+        QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size))));
     if (course.rows) {
         Require(course.problem.isEmpty());
         for (const QString& hole : *course.rows) {

@@ -27,30 +27,33 @@ QString AsciiUpper(QString text) {
     return text;
 }
 
-void RequireCoversEveryByte(const settings::IniDocument& document) {
-    qsizetype next = 0;
-    for (const settings::IniLine& line : document.lines) {
+void RequireCoversEveryByte(const QByteArray& file) {
+    for (qsizetype next = 0; next < file.size();) {
+        const settings::IniLine line = settings::LineAt(file, next);
         Require(line.start == next && line.start < line.end);
         Require(line.contentEnd >= line.start && line.contentEnd <= line.end);
         Require(line.end - line.contentEnd <= 2);
+        Require(line.start <= line.first && line.first <= line.last);
+        Require(line.last <= line.contentEnd);
         next = line.end;
     }
-    Require(next == document.bytes.size());
 }
 
 // Every (section, key) name pair the file holds, as far as they decode.
-QList<std::pair<QString, QString>> NamePairs(const settings::IniDocument& document) {
+QList<std::pair<QString, QString>> NamePairs(const QByteArray& file) {
     QList<std::pair<QString, QString>> pairs;
     QString section;
     bool inNamedSection = false;
-    for (const settings::IniLine& line : document.lines) {
+    for (qsizetype next = 0; next < file.size() && pairs.size() < 64;) {
+        const settings::IniLine line = settings::LineAt(file, next);
+        const std::optional<QString> name = settings::NameOf(file, line);
         if (line.kind == settings::IniLine::Kind::Section) {
-            inNamedSection = line.name.has_value();
-            if (line.name) section = *line.name;
-        } else if (line.kind == settings::IniLine::Kind::Key && inNamedSection && line.name) {
-            pairs.append({section, *line.name});
+            inNamedSection = name.has_value();
+            if (name) section = *name;
+        } else if (line.kind == settings::IniLine::Kind::Key && inNamedSection && name) {
+            pairs.append({section, *name});
         }
-        if (pairs.size() >= 64) break;
+        next = line.end;
     }
     return pairs;
 }
@@ -87,17 +90,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const auto [section, key, value, file] =
         Split(QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
 
-    const settings::IniDocument document = settings::ParseIni(file);
-    RequireCoversEveryByte(document);
-    const QList<std::pair<QString, QString>> pairs = NamePairs(document);
+    RequireCoversEveryByte(file);
+    const QList<std::pair<QString, QString>> pairs = NamePairs(file);
     QList<std::optional<QString>> before;
-    for (const auto& [s, k] : pairs) before.append(settings::LookUpValue(document, s, k));
+    for (const auto& [s, k] : pairs) before.append(settings::LookUpValue(file, s, k));
 
-    const std::optional<QByteArray> updated =
-        settings::BytesWithValue(document, section, key, value);
+    const std::optional<QByteArray> updated = settings::BytesWithValue(file, section, key, value);
     if (!updated) return 0;
-    const settings::IniDocument after = settings::ParseIni(*updated);
+    const QByteArray& after = *updated;
     RequireCoversEveryByte(after);
+    // A byte order mark stays where it was.
+    Require(after.startsWith("\xEF\xBB\xBF") == file.startsWith("\xEF\xBB\xBF"));
 
     const std::optional<QString> readBack = settings::LookUpValue(after, section, key);
     Require(readBack.has_value());

@@ -31,6 +31,10 @@ public:
     QString filePath(const QString& name) const { return dir_.filePath(name); }
     void writeFile(const QString& name, const QByteArray& bytes) const;
     QByteArray readFile(const QString& name) const;
+    // Puts something under the name that the game must neither read nor
+    // replace: "fifo", "folder", "socket", "zero" (a link to a device that
+    // reads zeros without end) or "big" (a file one byte over the largest the game reads).
+    void placeOddEntry(const QString& name, const QString& kind) const;
 
     QStringList messages;  // "title|text" of every message box shown
 private:

@@ -1,0 +1,105 @@
+#include "game/CommandLine.h"
+
+#include <cstdio>
+
+#include "courses/HoleString.h"
+#include "platform/Display.h"
+
+namespace game {
+namespace {
+
+const char kUsage[] =
+    "Usage: quorvane [HOLE]\n"
+    "Golf on the desktop. Without HOLE the start dialog chooses the course.\n"
+    "HOLE is a hole string played as all 18 holes: a par digit, then one letter\n"
+    "per cell (T tee, P pin, B bunker, W water, K tree, E end, _ fairway);\n"
+    "100 cells fill the strip, 1000 at most.\n"
+    "  --demo     play rounds on its own, for a showcase\n"
+    "  --help     show this text\n"
+    "  --version  show the version\n";
+
+CommandLine Asking(CommandLine::Request request) {
+    CommandLine commandLine;
+    commandLine.request = request;
+    return commandLine;
+}
+
+CommandLine Refused(const QString& problem) {
+    CommandLine commandLine = Asking(CommandLine::Request::Refused);
+    commandLine.problem = problem;
+    return commandLine;
+}
+
+CommandLine HoleCommandLine(const QString& hole) {
+    if (hole.isEmpty()) return {};
+    if (!courses::StartsWithParDigit(hole)) {
+        return Refused(
+            QStringLiteral("コマンドラインにはホールの文字列を指定してください。\r\n"
+                           "先頭の1文字はパーの数字です（例: 4T____P___）。"));
+    }
+    if (courses::HasTooManyCells(hole)) {
+        return Refused(
+            QStringLiteral("コマンドラインのホールが長すぎます。1ホールは%1マスまでです。")
+                .arg(courses::kMostCells));
+    }
+    CommandLine commandLine;
+    commandLine.hole = hole;
+    return commandLine;
+}
+
+void PrintLine(std::FILE* stream, QString text) {
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    std::fputs(("quorvane: " + text + u'\n').toLocal8Bit().constData(), stream);
+}
+
+}  // namespace
+
+CommandLine ParseCommandLine(const QStringList& arguments) {
+    QStringList words;
+    for (const QString& argument : arguments) {
+        if (argument == QLatin1String("--help")) return Asking(CommandLine::Request::Help);
+        if (argument == QLatin1String("--version")) return Asking(CommandLine::Request::Version);
+        if (argument == QLatin1String("--demo")) return Asking(CommandLine::Request::Demo);
+        if (argument.startsWith(u'-')) {
+            return Refused(QStringLiteral("「%1」というオプションはありません。\r\n"
+                                          "使い方は quorvane --help で表示されます。")
+                               .arg(argument));
+        }
+        words << argument;
+    }
+    return HoleCommandLine(words.join(u' '));
+}
+
+QStringList ArgumentsOf(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+std::optional<int> AnswerOnTerminal(const CommandLine& commandLine, const char* version) {
+    switch (commandLine.request) {
+        case CommandLine::Request::Help:
+            std::fputs(kUsage, stdout);
+            return 0;
+        case CommandLine::Request::Version:
+            std::printf("Quorvane %s\n", version);
+            return 0;
+        case CommandLine::Request::Refused:
+            PrintLine(stderr, commandLine.problem);
+            std::fputs(kUsage, stderr);
+            if (!platform::DisplayAvailable()) return 2;
+            return std::nullopt;
+        case CommandLine::Request::Play:
+        case CommandLine::Request::Demo:
+            break;
+    }
+    if (platform::DisplayAvailable()) return std::nullopt;
+    const QString display = qEnvironmentVariable("DISPLAY");
+    PrintLine(stderr, display.isEmpty()
+                          ? QStringLiteral("ディスプレイがありません（DISPLAY が空です）。"
+                                           "X11 のデスクトップで起動してください。")
+                          : QStringLiteral("ディスプレイ「%1」に接続できません。").arg(display));
+    return 1;
+}
+
+}  // namespace game

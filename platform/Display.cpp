@@ -1,0 +1,66 @@
+#include "platform/Display.h"
+
+#include <xcb/xcb.h>
+
+#include <QGuiApplication>
+#include <cstdlib>
+
+#include "platform/Program.h"
+
+namespace platform {
+namespace {
+
+xcb_connection_t* X11Connection() {
+    if (!qGuiApp) return nullptr;
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 ? x11->connection() : nullptr;
+}
+
+xcb_connection_t* watchedConnection = nullptr;
+QtMessageHandler previousHandler = nullptr;
+
+// Qt reports a broken connection with a warning and then calls exit().
+void EndIfDisplayLost(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    previousHandler(type, context, text);
+    if (xcb_connection_has_error(watchedConnection)) EndProgram(1);
+}
+
+}  // namespace
+
+bool DisplayAvailable() {
+    const QByteArray platformName = qgetenv("QT_QPA_PLATFORM");
+    if (!platformName.isEmpty() && !platformName.startsWith("xcb")) return true;
+    xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
+    const bool connected = xcb_connection_has_error(connection) == 0;
+    xcb_disconnect(connection);
+    return connected;
+}
+
+void EndAtOnceWhenDisplayLost() {
+    watchedConnection = X11Connection();
+    if (watchedConnection) previousHandler = qInstallMessageHandler(EndIfDisplayLost);
+}
+
+bool DisplayLost() {
+    xcb_connection_t* connection = X11Connection();
+    return connection && xcb_connection_has_error(connection) != 0;
+}
+
+bool ClipboardManagerRuns() {
+    xcb_connection_t* connection = X11Connection();
+    if (!connection) return false;
+    const char name[] = "CLIPBOARD_MANAGER";
+    xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
+        connection, xcb_intern_atom(connection, 1, sizeof name - 1, name), nullptr);
+    const xcb_atom_t selection = atom ? atom->atom : xcb_atom_t(XCB_ATOM_NONE);
+    std::free(atom);
+    // The name is only known to the server once a manager has used it.
+    if (selection == XCB_ATOM_NONE) return false;
+    xcb_get_selection_owner_reply_t* owner = xcb_get_selection_owner_reply(
+        connection, xcb_get_selection_owner(connection, selection), nullptr);
+    const bool runs = owner && owner->owner != XCB_WINDOW_NONE;
+    std::free(owner);
+    return runs;
+}
+
+}  // namespace platform

@@ -1,0 +1,23 @@
+#pragma once
+// The connection to the display.
+
+namespace platform {
+
+// The window system can be reached: for X11, a connection to DISPLAY opens.
+// Other platforms (offscreen, for the tests) count as there.
+bool DisplayAvailable();
+
+// Once the application is up: when the connection to the X server breaks
+// (the server ended, a window of the game was killed from the X side), the
+// program ends at once with status 1, like EndProgram, instead of running
+// exit handlers after Qt has lost its display.
+void EndAtOnceWhenDisplayLost();
+
+// True when the game is connected to an X server that is gone.
+bool DisplayLost();
+
+// A clipboard manager that takes over the clipboard of a program that ends
+// runs on the display.
+bool ClipboardManagerRuns();
+
+}  // namespace platform
