@@ -11,14 +11,16 @@ struct ClockSeams {
     bool sleepEnabled = true;
 };
 
-ClockSeams& Seams() {
+ClockSeams& ClockSeam() {
     static ClockSeams seams;
     return seams;
 }
 
 }  // namespace
 
-QDateTime Now() { return Seams().fixedClock ? *Seams().fixedClock : QDateTime::currentDateTime(); }
+QDateTime Now() {
+    return ClockSeam().fixedClock ? *ClockSeam().fixedClock : QDateTime::currentDateTime();
+}
 
 QString DateTimeText(const QDateTime& when) {
     return when.toString(QStringLiteral("yyyy/MM/dd HH:mm:ss"));
@@ -27,16 +29,16 @@ QString DateTimeText(const QDateTime& when) {
 QString ClockText(const QDateTime& when) { return when.toString(QStringLiteral("HH:mm")); }
 
 void SleepMs(int ms) {
-    if (ms <= 0 || !Seams().sleepEnabled) return;
+    if (ms <= 0 || !ClockSeam().sleepEnabled) return;
     QThread::msleep(static_cast<unsigned long>(ms));
 }
 
-int PauseMs(int ms) { return Seams().sleepEnabled ? ms : 0; }
+int PauseMs(int ms) { return ClockSeam().sleepEnabled ? ms : 0; }
 
-void FixClock(const QDateTime& when) { Seams().fixedClock = when; }
-void UnfixClock() { Seams().fixedClock.reset(); }
-void SetSleepEnabled(bool enabled) { Seams().sleepEnabled = enabled; }
-bool SleepEnabled() { return Seams().sleepEnabled; }
+void FixClock(const QDateTime& when) { ClockSeam().fixedClock = when; }
+void UnfixClock() { ClockSeam().fixedClock.reset(); }
+void SetSleepEnabled(bool enabled) { ClockSeam().sleepEnabled = enabled; }
+bool SleepEnabled() { return ClockSeam().sleepEnabled; }
 
 Pacer::Pacer(int periodMs) : nextNs_(0), periodNs_(qint64(periodMs) * 1000000) { clock_.start(); }
 

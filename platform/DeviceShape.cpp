@@ -1,16 +1,16 @@
 #include "platform/DeviceShape.h"
 
 #include <xcb/shape.h>
-#include <xcb/xcb.h>
-#include <QGuiApplication>
 #include <QWidget>
+#include <algorithm>
 #include <vector>
+
+#include "platform/X11.h"
 
 namespace platform {
 
 bool ShapeInDevicePixels(QWidget& window, const QRegion& devicePixels) {
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+    xcb_connection_t* connection = X11Connection();
     if (!connection) return false;
     std::vector<xcb_rectangle_t> rectangles;
     for (const QRect& r : devicePixels) {

@@ -6,15 +6,10 @@
 #include <cstdlib>
 
 #include "platform/Program.h"
+#include "platform/X11.h"
 
 namespace platform {
 namespace {
-
-xcb_connection_t* X11Connection() {
-    if (!qGuiApp) return nullptr;
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    return x11 ? x11->connection() : nullptr;
-}
 
 xcb_connection_t* watchedConnection = nullptr;
 QtMessageHandler previousHandler = nullptr;
@@ -49,11 +44,7 @@ bool DisplayLost() {
 bool ClipboardManagerRuns() {
     xcb_connection_t* connection = X11Connection();
     if (!connection) return false;
-    const char name[] = "CLIPBOARD_MANAGER";
-    xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
-        connection, xcb_intern_atom(connection, 1, sizeof name - 1, name), nullptr);
-    const xcb_atom_t selection = atom ? atom->atom : xcb_atom_t(XCB_ATOM_NONE);
-    std::free(atom);
+    const xcb_atom_t selection = Atom(connection, "CLIPBOARD_MANAGER", true);
     // The name is only known to the server once a manager has used it.
     if (selection == XCB_ATOM_NONE) return false;
     xcb_get_selection_owner_reply_t* owner = xcb_get_selection_owner_reply(

@@ -1,11 +1,12 @@
 #include "platform/PlayerAttention.h"
 
-#include <xcb/xcb.h>
 #include <xcb/xinput.h>
 #include <QGuiApplication>
 #include <QTimer>
 #include <QWindow>
 #include <cstdlib>
+
+#include "platform/X11.h"
 
 namespace platform {
 namespace {
@@ -13,11 +14,6 @@ namespace {
 // A press reaches the display's listeners a moment before the window it is
 // for; the game has seen its own presses by then.
 constexpr int kPressSettleMs = 50;
-
-xcb_connection_t* X11Connection() {
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    return x11 ? x11->connection() : nullptr;
-}
 
 bool IsOurs(std::uint32_t window) {
     for (const QWindow* ours : QGuiApplication::allWindows()) {
@@ -50,12 +46,8 @@ PlayerAttention::~PlayerAttention() {
 void PlayerAttention::ListenToTheDisplay() {
     xcb_connection_t* connection = X11Connection();
     if (!connection) return;
-    const char name[] = "_NET_ACTIVE_WINDOW";
-    xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
-        connection, xcb_intern_atom(connection, 0, sizeof name - 1, name), nullptr);
-    if (!atom) return;
-    activeWindowAtom_ = atom->atom;
-    std::free(atom);
+    activeWindowAtom_ = Atom(connection, "_NET_ACTIVE_WINDOW");
+    if (activeWindowAtom_ == XCB_ATOM_NONE) return;
     root_ = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
 
     // Added to what the toolkit already listens to on the root window.

@@ -23,7 +23,7 @@ struct ProgramSeams {
     std::unique_ptr<QLockFile> instanceLock;
 };
 
-ProgramSeams& Seams() {
+ProgramSeams& ProgramSeam() {
     static ProgramSeams seams;
     return seams;
 }
@@ -33,11 +33,11 @@ const QString kUserCourseFileName = QStringLiteral("USER.TXT");
 }  // namespace
 
 QString AppFolder() {
-    if (!Seams().appFolder.isEmpty()) return Seams().appFolder;
+    if (!ProgramSeam().appFolder.isEmpty()) return ProgramSeam().appFolder;
     return QCoreApplication::applicationDirPath();
 }
 
-void SetAppFolder(const QString& folder) { Seams().appFolder = folder; }
+void SetAppFolder(const QString& folder) { ProgramSeam().appFolder = folder; }
 
 QString PerUserFolder() {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
@@ -46,7 +46,7 @@ QString PerUserFolder() {
 }
 
 bool AppFolderWritable() {
-    if (Seams().appFolderWritable) return *Seams().appFolderWritable;
+    if (ProgramSeam().appFolderWritable) return *ProgramSeam().appFolderWritable;
     const QFileInfo folder(AppFolder());
     return folder.isDir() && folder.isWritable();
 }
@@ -65,7 +65,7 @@ QString SettingsFileToWrite(const QString& fileName) {
 }
 
 void SetProgramFolderWritable(std::optional<bool> writable) {
-    Seams().appFolderWritable = writable;
+    ProgramSeam().appFolderWritable = writable;
 }
 
 QString UserCourseFilePath() {
@@ -77,7 +77,7 @@ QString UserCourseFilePath() {
 }
 
 bool AnotherInstanceRunning() {
-    ProgramSeams& s = Seams();
+    ProgramSeams& s = ProgramSeam();
     if (s.instanceLock) return false;
     QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (folder.isEmpty()) folder = QDir::tempPath();
@@ -93,13 +93,13 @@ bool AnotherInstanceRunning() {
 }
 
 void EndProgram(int exitCode) {
-    if (Seams().endHook) Seams().endHook(exitCode);
+    if (ProgramSeam().endHook) ProgramSeam().endHook(exitCode);
     HandOverClipboard();
-    if (Seams().instanceLock) Seams().instanceLock->unlock();
+    if (ProgramSeam().instanceLock) ProgramSeam().instanceLock->unlock();
     std::fflush(nullptr);
     std::_Exit(exitCode);
 }
 
-void SetEndHook(EndHook hook) { Seams().endHook = std::move(hook); }
+void SetEndHook(EndHook hook) { ProgramSeam().endHook = std::move(hook); }
 
 }  // namespace platform

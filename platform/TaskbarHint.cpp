@@ -1,34 +1,19 @@
 #include "platform/TaskbarHint.h"
 
-#include <xcb/xcb.h>
-#include <QGuiApplication>
 #include <QWidget>
 #include <algorithm>
 #include <cstdlib>
-#include <cstring>
 #include <vector>
 
+#include "platform/X11.h"
+
 namespace platform {
-namespace {
-
-xcb_atom_t Atom(xcb_connection_t* connection, const char* name) {
-    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
-        connection, xcb_intern_atom(connection, 0, static_cast<uint16_t>(std::strlen(name)), name),
-        nullptr);
-    if (!reply) return XCB_ATOM_NONE;
-    const xcb_atom_t atom = reply->atom;
-    std::free(reply);
-    return atom;
-}
-
-}  // namespace
 
 // The toolkit keeps the states it finds on the window when it shows it, and
 // the window manager drops them when the window is hidden: so they are set
 // again before every showing.
 void KeepOffTaskbar(QWidget& window) {
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+    xcb_connection_t* connection = X11Connection();
     if (!connection) return;
     const auto id = static_cast<xcb_window_t>(window.winId());
     const xcb_atom_t state = Atom(connection, "_NET_WM_STATE");
