@@ -9,14 +9,14 @@ namespace game {
 namespace {
 
 const char kUsage[] =
-    "Usage: quorvane [HOLE]\n"
-    "Golf on the desktop. Without HOLE the start dialog chooses the course.\n"
-    "HOLE is a hole string played as all 18 holes: a par digit, then one letter\n"
-    "per cell (T tee, P pin, B bunker, W water, K tree, E end, _ fairway);\n"
-    "100 cells fill the strip, 1000 at most.\n"
-    "  --demo     play rounds on its own, for a showcase\n"
-    "  --help     show this text\n"
-    "  --version  show the version\n";
+    "使い方: quorvane [ホール]\n"
+    "デスクトップの上でゴルフをします。ホールを指定しないときは、最初の画面でコースを選びます。\n"
+    "ホールはホールの文字列で、18ホールすべてをそれで回ります。先頭はパーの数字、\n"
+    "続けて1マスに1文字（T ティー、P ピン、B バンカー、W 池、K 木、E 終わり、_ フェアウェイ）。\n"
+    "100マスで帯の幅いっぱい、最大1000マスです。\n"
+    "  --demo     ひとりでに回ります（展示用）\n"
+    "  --help     この説明を表示します\n"
+    "  --version  バージョンを表示します\n";
 
 CommandLine Asking(CommandLine::Request request) {
     CommandLine commandLine;

@@ -63,7 +63,7 @@ for arguments in "-h" "--foo" "help" "4T$(printf '_%.0s' {1..1000})"; do
     status=0
     env -u DISPLAY "$E2E_DIR/quorvane" "$arguments" >"$E2E_DIR/out.log" 2>"$E2E_DIR/err.log" || status=$?
     [[ "$status" == 2 ]] || fail "'${arguments:0:20}' without a display ended with status $status"
-    grep -q "^Usage: quorvane" "$E2E_DIR/err.log" || fail "'${arguments:0:20}' printed no usage"
+    grep -q "^使い方: quorvane" "$E2E_DIR/err.log" || fail "'${arguments:0:20}' printed no usage"
     [[ ! -s "$E2E_DIR/out.log" ]] || fail "'${arguments:0:20}' printed on standard output"
 done
 grep -q "長すぎます" "$E2E_DIR/err.log" || fail "a too long hole was not explained: $(cat "$E2E_DIR/err.log")"
@@ -73,5 +73,5 @@ env -u DISPLAY "$E2E_DIR/quorvane" 2>"$E2E_DIR/err.log" || status=$?
 grep -q "ディスプレイがありません" "$E2E_DIR/err.log" || fail "no word about the missing display"
 [[ "$(env -u DISPLAY "$E2E_DIR/quorvane" --version)" =~ ^Quorvane\ [0-9]+\.[0-9]+\.[0-9]+$ ]] ||
     fail "--version does not print the name and version"
-env -u DISPLAY "$E2E_DIR/quorvane" --help | grep -q "^Usage: quorvane" || fail "--help prints no usage"
+env -u DISPLAY "$E2E_DIR/quorvane" --help | grep -q "^使い方: quorvane" || fail "--help prints no usage"
 echo "hole_e2e passed"
