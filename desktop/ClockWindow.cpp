@@ -94,7 +94,8 @@ void ClockWindow::done(int result) {
 }
 
 void ClockWindow::paintEvent(QPaintEvent*) {
-    if (picture_.devicePixelRatio() != devicePixelRatioF()) {
+    // A null image reports a ratio of 1, so it must be drawn the first time.
+    if (picture_.isNull() || picture_.devicePixelRatio() != devicePixelRatioF()) {
         picture_ = ClockPicture(devicePixelRatioF());
     }
     QPainter(this).drawImage(0, 0, picture_);

@@ -56,6 +56,9 @@ private slots:
         QVERIFY(platform::TextFits(clock.TimeLabel()));
         clock.move(40, 60);
         clock.show();
+        const QImage picture = clock.grab().toImage();
+        QCOMPARE(picture.pixel(2, 30), qRgb(40, 150, 40));   // grass
+        QCOMPARE(picture.pixel(14, 28), qRgb(200, 30, 30));  // tee
         QTest::mouseDClick(clock.TimeLabel(), Qt::LeftButton);
         QVERIFY(!clock.isVisible());
         QCOMPARE(env.readFile(u"QVN.ini"_s),
