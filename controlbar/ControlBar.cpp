@@ -49,10 +49,9 @@ ControlBar::ControlBar(const BarContent& content) : alwaysTop_(content.alwaysTop
     CreateControls(content);
     setFixedSize(platform::ControlRect(0, 0, content.widthTwips, kBarHeightTwips).size());
     client_->setGeometry(rect().adjusted(kBorderPx, kBorderPx, -kBorderPx, -kBorderPx));
-    // The bar has no frame to show a title; window lists and screen readers get
-    // the hole and the stroke from it.
-    setWindowTitle(QStringLiteral("Quorvane control bar: ") + content.holeText +
-                   content.strokeText);
+    // The bar has no frame to show a title; the taskbar, window lists and
+    // screen readers get the hole and the stroke from it.
+    setWindowTitle(QStringLiteral("Quorvane ") + content.holeText + content.strokeText);
     platform::ShrinkTextsToFit(this);
     new desktop::ActivationHook(
         [this](bool active) { activityLamp_->SetColor(active ? kRed : kBlack); }, this);

@@ -59,7 +59,7 @@ QImage ClockPicture(qreal scale) {
 
 ClockWindow::ClockWindow(int gameWidthTwips) {
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
-    setWindowTitle(QStringLiteral("Quorvane clock"));
+    setWindowTitle(QStringLiteral("Quorvane 中断中"));
     platform::SetClientSizeTwips(this, kWidthTwips, kHeightTwips);
 
     timeLabel_ = new QLabel(this);

@@ -44,7 +44,7 @@ private slots:
         QCOMPARE(Text(bar, "holeLabel"), u"@07 (3) : "_s);
         QCOMPARE(Text(bar, "strokeLabel"), u"004"_s);
         QCOMPARE(Text(bar, "windLabel"), u"<<<"_s);
-        QCOMPARE(bar.windowTitle(), u"Quorvane control bar: @07 (3) : 004"_s);
+        QCOMPARE(bar.windowTitle(), u"Quorvane @07 (3) : 004"_s);
         for (QLabel* label : bar.findChildren<QLabel*>()) {
             QVERIFY2(platform::TextFits(label), qPrintable(label->objectName()));
         }

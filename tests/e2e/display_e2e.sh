@@ -17,7 +17,7 @@ start_game() {
     "$E2E_DIR/quorvane" "$hole" >"$E2E_DIR/out.log" 2>&1 &
     game=$!
     E2E_PIDS+=("$game")
-    bar="$(wait_window '^Quorvane control bar: #01 .*: 001$' 20)" || fail "the bar did not appear"
+    bar="$(wait_window '^Quorvane #01 .*: 001$' 20)" || fail "the bar did not appear"
     wait_focus "$bar" 5 || fail "the bar did not take the focus"
     ball="$(wait_window '^Quorvane ball$' 5)" || fail "the ball is not shown"
 }

@@ -14,7 +14,7 @@ other="$(wait_window '^xmessage$' 10)" || fail "xmessage did not start"
 # A long hole: no stroke from the tee reaches the cup at its far end.
 "$E2E_DIR/quorvane" "4T$(printf '_%.0s' {1..98})P" >"$E2E_DIR/out.log" 2>&1 &
 E2E_PIDS+=($!)
-bar="$(wait_window '^Quorvane control bar: #01 .*: 001$' 20)" || fail "the first bar did not appear"
+bar="$(wait_window '^Quorvane #01 .*: 001$' 20)" || fail "the first bar did not appear"
 wait_focus "$bar" 5 || fail "the first bar did not take the keyboard"
 ball="$(wait_window '^Quorvane ball$' 5)"
 
@@ -31,7 +31,7 @@ stroke_then_leave() {
 }
 
 stroke_then_leave "$bar"
-bar="$(wait_window '^Quorvane control bar: #01 .*: 002$' 30)" || fail "the bar for stroke 2 did not appear"
+bar="$(wait_window '^Quorvane #01 .*: 002$' 30)" || fail "the bar for stroke 2 did not appear"
 sleep 0.5
 [[ "$(xdotool getwindowfocus)" == "$other" ]] || fail "the bar took the keyboard from the other program"
 [[ "$(lamp "$bar")" == *"#000000"* ]] || fail "the lamp is not black: $(lamp "$bar")"
@@ -43,7 +43,7 @@ sleep 0.2
 echo "a click on the bar hands it the keyboard"
 
 stroke_then_leave "$bar"
-bar="$(wait_window '^Quorvane control bar: #01 .*: 003$' 30)" || fail "the bar for stroke 3 did not appear"
+bar="$(wait_window '^Quorvane #01 .*: 003$' 30)" || fail "the bar for stroke 3 did not appear"
 sleep 0.5
 [[ "$(xdotool getwindowfocus)" == "$other" ]] || fail "the third bar took the keyboard"
 read -r bx by _ _ <<<"$(window_geometry "$ball")"
@@ -54,7 +54,7 @@ echo "a click on the ball hands the bar the keyboard"
 # With the player at the game, the next bar takes the keyboard as before.
 xdotool key space; sleep 0.2; xdotool key space; sleep 0.25; xdotool key space
 wait_gone "$bar" 5 || fail "the bar did not close after stroke 3"
-bar="$(wait_window '^Quorvane control bar: #01 .*: 004$' 30)" || fail "the bar for stroke 4 did not appear"
+bar="$(wait_window '^Quorvane #01 .*: 004$' 30)" || fail "the bar for stroke 4 did not appear"
 wait_focus "$bar" 5 || fail "the bar did not take the keyboard with the player at the game"
 
 # A hole-out message follows the same rule. On a 1024-pixel screen this hole's
@@ -67,7 +67,7 @@ E2E_PIDS+=($!)
 other="$(wait_window '^xmessage$' 10)" || fail "xmessage did not start again"
 "$E2E_DIR/quorvane" "2TP$(printf 'W%.0s' {1..98})" >"$E2E_DIR/out.log" 2>&1 &
 E2E_PIDS+=($!)
-bar="$(wait_window '^Quorvane control bar: ' 20)" || fail "no bar on the water hole"
+bar="$(wait_window '^Quorvane [#@*][0-9]' 20)" || fail "no bar on the water hole"
 wait_focus "$bar" 5 || fail "the bar on the water hole did not take the keyboard"
 xdotool key space; sleep 0.22; xdotool key space; sleep 0.45; xdotool key space
 wait_gone "$bar" 5 || fail "the bar did not close after the water shot"

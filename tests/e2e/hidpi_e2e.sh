@@ -24,7 +24,7 @@ check_scale() {
     local game=$!
     E2E_PIDS+=("$game")
     local bar ball strip
-    bar="$(wait_window '^Quorvane control bar: ' 20)" || fail "no bar at scale $scale"
+    bar="$(wait_window '^Quorvane [#@*][0-9]' 20)" || fail "no bar at scale $scale"
     ball="$(wait_window '^Quorvane ball$' 5)"
     strip="$(wait_window '^Quorvane course$' 5)"
     sleep 0.5

@@ -22,7 +22,7 @@ game_windows() {
     local id name
     for id in $(xdotool search --onlyvisible --name '^Quorvane' 2>/dev/null | sort); do
         name="$(xdotool getwindowname "$id" 2>/dev/null || true)"
-        [[ "$name" == "Quorvane spare" || "$name" == "Quorvane clock" ]] && continue
+        [[ "$name" == "Quorvane spare" || "$name" == "Quorvane 中断中" ]] && continue
         echo "$name $(window_geometry "$id")"
     done
 }
@@ -50,18 +50,18 @@ wait_ended() {
 }
 
 start_game
-bar="$(wait_window '^Quorvane control bar: #01 .*: 001$' 20)" || fail "the first bar did not appear"
+bar="$(wait_window '^Quorvane #01 .*: 001$' 20)" || fail "the first bar did not appear"
 wait_focus "$bar" 5 || fail "the bar did not take the focus"
 
 # One stroke, then the restart from the bar brings back stroke 1 of hole 1.
 xdotool key space; sleep 0.2; xdotool key space; sleep 0.2; xdotool key space
-bar="$(wait_window '^Quorvane control bar: #01 .*: 002$' 30)" || fail "the bar for stroke 2 did not appear"
+bar="$(wait_window '^Quorvane #01 .*: 002$' 30)" || fail "the bar for stroke 2 did not appear"
 wait_focus "$bar" 5 || fail "the second bar did not take the focus"
 menu_on_bar "$bar" shift
 save_shot menu-on-bar
 xdotool key Down Down Return
 wait_gone "$bar" 5 || fail "the bar stayed open after the restart"
-bar="$(wait_window '^Quorvane control bar: #01 .*: 001$' 10)" || fail "no bar for stroke 1 after the restart"
+bar="$(wait_window '^Quorvane #01 .*: 001$' 10)" || fail "no bar for stroke 1 after the restart"
 echo "restart from the bar: back at hole 1, stroke 1"
 
 # The pause: nothing of the game shows but the clock; afterwards every window
@@ -70,7 +70,7 @@ wait_focus "$bar" 5 || fail "the bar after the restart did not take the focus"
 before="$(game_windows)"
 menu_on_bar "$bar"
 xdotool key Down Return
-clock="$(wait_window '^Quorvane clock$' 5)" || fail "the clock did not appear"
+clock="$(wait_window '^Quorvane 中断中$' 5)" || fail "the clock did not appear"
 sleep 0.3
 [[ -z "$(game_windows)" ]] || fail "game windows still show during the pause: $(game_windows)"
 save_shot clock
@@ -102,7 +102,7 @@ echo "exit during the gauges"
 
 # The exit from the ball's menu in the middle of a flight.
 start_game
-bar="$(wait_window '^Quorvane control bar: #01 .*: 001$' 20)" || fail "the bar did not appear again"
+bar="$(wait_window '^Quorvane #01 .*: 001$' 20)" || fail "the bar did not appear again"
 wait_focus "$bar" 5 || fail "the bar did not take the focus again"
 ball="$(wait_window '^Quorvane ball$' 5)"
 read -r _ rest_y _ _ <<<"$(window_geometry "$ball")"

@@ -35,9 +35,9 @@ shots=0 dismissed=0 score=""
 while [[ -z "$score" ]]; do
     ((SECONDS < deadline)) || fail "the round did not end within 150 s: $shots shots, $dismissed messages dismissed"
     kill -0 "$game" 2>/dev/null || fail "the game ended before the score window: $(cat "$E2E_DIR/out.log")"
-    for id in $(xdotool search --onlyvisible --name '^Quorvane( control bar: .*)?$' 2>/dev/null || true); do
+    for id in $(xdotool search --onlyvisible --name '^Quorvane( [#@*][0-9].*)?$' 2>/dev/null || true); do
         name="$(xdotool getwindowname "$id" 2>/dev/null || true)"
-        if [[ "$name" == "Quorvane control bar: "* ]]; then
+        if [[ "$name" == "Quorvane "[#@*][0-9]* ]]; then
             wait_focus "$id" 5 || fail "the bar '$name' did not take the keyboard focus"
             play_shot
             wait_gone "$id" 10 || fail "the bar '$name' stayed open after three presses"

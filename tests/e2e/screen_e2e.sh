@@ -9,7 +9,7 @@ prepare_game "$1"
 start_desktop 1280x800
 "$E2E_DIR/quorvane" "4T______P$(printf '_%.0s' {1..92})" >"$E2E_DIR/out.log" 2>&1 &
 E2E_PIDS+=($!)
-wait_window '^Quorvane control bar: #01 .*: 001$' 20 >/dev/null || fail "the first bar did not appear"
+wait_window '^Quorvane #01 .*: 001$' 20 >/dev/null || fail "the first bar did not appear"
 ball="$(wait_window '^Quorvane ball$' 5)"
 strip="$(wait_window '^Quorvane course$' 5)"
 
@@ -29,7 +29,7 @@ on_line 796
 # The work area ends at the new bottom: 768 x 15 - 50 twips is row 764.
 xrandr --fb 1024x768 >/dev/null 2>&1 || true
 on_line 764
-wait_window '^Quorvane control bar: #01 .*: 001$' 10 >/dev/null || fail "no bar for the same stroke after the resize"
+wait_window '^Quorvane #01 .*: 001$' 10 >/dev/null || fail "no bar for the same stroke after the resize"
 echo "after the resize the hole lies on row 764"
 
 # A panel 40 pixels high at the bottom: the work area ends at 728, row 724.

@@ -42,7 +42,7 @@ grep -q $'^BColor=\x90\xd4\r$' "$E2E_DIR/QVN.ini" || fail "the colour was not st
 
 xdotool windowactivate --sync "$start"
 xdotool key Return
-bar="$(wait_window '^Quorvane control bar: #01 .*: 001$' 20)" || fail "the bar did not appear"
+bar="$(wait_window '^Quorvane #01 .*: 001$' 20)" || fail "the bar did not appear"
 wait_focus "$bar" 5 || fail "the bar did not take the focus"
 
 # The power gauge's top row is red across the power level times 2 pixels.

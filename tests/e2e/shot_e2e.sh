@@ -17,7 +17,7 @@ dialog="$(wait_window '^Quorvane$' 15)" || fail "the start dialog did not appear
 xdotool windowactivate --sync "$dialog"
 xdotool key Return
 
-bar="$(wait_window '^Quorvane control bar: #01 .*: 001$' 20)" || fail "the bar for stroke 1 did not appear"
+bar="$(wait_window '^Quorvane #01 .*: 001$' 20)" || fail "the bar for stroke 1 did not appear"
 wait_focus "$bar" 5 || fail "the bar did not take the keyboard focus"
 ball="$(wait_window '^Quorvane ball$' 5)" || fail "the ball is not shown"
 strip="$(wait_window '^Quorvane course$' 5)" || fail "the course strip is not shown"
@@ -88,7 +88,7 @@ while [[ -z "$outcome" ]]; do
     if grep -q . "$messages" 2>/dev/null; then
         outcome=message
     elif [[ -n "$bar_closed" ]] && ((now - still_since > 400)); then
-        next="$(xdotool search --onlyvisible --name '^Quorvane control bar: #01 .*: 002$' 2>/dev/null | head -n1 || true)"
+        next="$(xdotool search --onlyvisible --name '^Quorvane #01 .*: 002$' 2>/dev/null | head -n1 || true)"
         if [[ -n "$next" ]]; then outcome=next; fi
     fi
 done
