@@ -37,6 +37,8 @@ private slots:
         QTest::newRow("right of the game's width")
             << u"18000"_s << u"500"_s << 15360 << QPoint(15360 - 435, 500);
         QTest::newRow("not numbers") << u"left"_s << u"top"_s << 19200 << QPoint(0, 0);
+        QTest::newRow("beyond any int")
+            << u"-99999999999"_s << u"99999999999"_s << 19200 << QPoint(0, 12000 - 480);
     }
     void clockOpensWhereItWasLeftInsideTheScreen() {
         QFETCH(QString, left);
