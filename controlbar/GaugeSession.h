@@ -30,8 +30,6 @@ public:
 
     bool Running() const { return running_ && !over_; }
     bool StartArmed() const { return startArmed_; }
-    bool PowerFixed() const { return powerFixed_; }
-    bool LoftFixed() const { return loftFixed_; }
     const settings::Gauge& Power() const { return power_; }
     const settings::Gauge& Loft() const { return loft_; }
 

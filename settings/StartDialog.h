@@ -22,7 +22,6 @@ public:
     QRadioButton* CourseButton(int courseSet) const { return courseButtons_[courseSet]; }
     QPushButton* OkButton() const { return okButton_; }
     QPushButton* QuitButton() const { return quitButton_; }
-    QPushButton* SettingsButton() const { return settingsButton_; }
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -5,11 +5,16 @@
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
+# Another program's window, the one the player turns to.
+start_other_program() {
+    xmessage -geometry +400+200 "another program" >/dev/null 2>&1 &
+    E2E_PIDS+=($!)
+    other="$(wait_window '^xmessage$' 10)" || fail "xmessage did not start"
+}
+
 prepare_game "$1"
 start_desktop 1280x800
-xmessage -geometry +400+200 "another program" >/dev/null 2>&1 &
-E2E_PIDS+=($!)
-other="$(wait_window '^xmessage$' 10)" || fail "xmessage did not start"
+start_other_program
 
 # A long hole: no stroke from the tee reaches the cup at its far end.
 "$E2E_DIR/quorvane" "4T$(printf '_%.0s' {1..98})P" >"$E2E_DIR/out.log" 2>&1 &
@@ -62,9 +67,7 @@ wait_focus "$bar" 5 || fail "the bar did not take the keyboard with the player a
 # the water and is put back over the cup.
 kill "${E2E_PIDS[@]: -1}" 2>/dev/null || true
 start_desktop 1024x768
-xmessage -geometry +400+200 "another program" >/dev/null 2>&1 &
-E2E_PIDS+=($!)
-other="$(wait_window '^xmessage$' 10)" || fail "xmessage did not start again"
+start_other_program
 "$E2E_DIR/quorvane" "2TP$(printf 'W%.0s' {1..98})" >"$E2E_DIR/out.log" 2>&1 &
 E2E_PIDS+=($!)
 bar="$(wait_window '^Quorvane [#@*][0-9]' 20)" || fail "no bar on the water hole"
