@@ -12,8 +12,7 @@ namespace holeview {
 
 class HoleView {
 public:
-    // Kept in front, the field's windows bypass the window manager, so a hole
-    // of forty windows appears at once; otherwise they stack like any other.
+    // Kept in front, each window is raised as it is shown.
     explicit HoleView(bool alwaysTop);
     ~HoleView();
 
@@ -41,7 +40,6 @@ private:
     void Raise(QWidget& window);
 
     bool alwaysTop_;
-    platform::WindowManagement management_;
     CourseStrip strip_;
     FlagWindow flag_;
     std::vector<std::unique_ptr<ObstacleWindow>> inUse_;

@@ -6,15 +6,14 @@
 
 #include "platform/Numeric.h"
 #include "platform/Screen.h"
-#include "platform/TaskbarHint.h"
 #include "platform/Twips.h"
 
 namespace platform {
 
-GameWindow::GameWindow(const QString& title, WindowInput input, WindowManagement management) {
-    Qt::WindowFlags flags = Qt::Tool | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus;
+GameWindow::GameWindow(const QString& title, WindowInput input) {
+    Qt::WindowFlags flags = Qt::Tool | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus |
+                            Qt::X11BypassWindowManagerHint;
     if (input == WindowInput::PassesThrough) flags |= Qt::WindowTransparentForInput;
-    if (management == WindowManagement::Unmanaged) flags |= Qt::X11BypassWindowManagerHint;
     setWindowFlags(flags);
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFocusPolicy(Qt::NoFocus);
@@ -72,11 +71,6 @@ void GameWindow::SetConcealed(bool concealed) {
     } else {
         clearMask();
     }
-}
-
-void GameWindow::setVisible(bool visible) {
-    if (visible && !isVisible()) KeepOffTaskbar(*this);
-    QWidget::setVisible(visible);
 }
 
 void GameWindow::showEvent(QShowEvent* event) {

@@ -84,7 +84,7 @@ private slots:
 
     void flagPictureIsWhiteOutsideItsShape() {
         testing::TestEnvironment env;
-        holeview::FlagWindow flag(platform::WindowManagement::Managed);
+        holeview::FlagWindow flag;
         const QImage picture = flag.grab().toImage();
         const QRegion shape = Visible(Shape::Flag, QRect(0, 0, 5, 10));
         for (int y = 0; y < 10; ++y) {
@@ -114,7 +114,7 @@ private slots:
 
     void shapingReachesTheNativeWindow() {
         testing::TestEnvironment env;
-        holeview::FlagWindow flag(platform::WindowManagement::Managed);
+        holeview::FlagWindow flag;
         holeview::ShapeWindow(flag, Shape::Flag);
         flag.Move(300, 300);
         holeview::ShapeWindow(flag, Shape::Flag);
@@ -124,7 +124,7 @@ private slots:
 
     void unreadableRecordEndsTheProgramWithItsMessage() {
         testing::TestEnvironment env;
-        holeview::FlagWindow flag(platform::WindowManagement::Managed);
+        holeview::FlagWindow flag;
         QVERIFY_THROWS_EXCEPTION(testing::ProgramEnded,
                                  holeview::ApplyRegionRecord(flag, RegionRecord{}));
         QCOMPARE(
