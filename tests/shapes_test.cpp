@@ -112,13 +112,15 @@ private slots:
         QVERIFY(!withField(60, 200));  // second rectangle beyond the bound
     }
 
+    // Only the part inside the window: a compositor may take a larger shape's
+    // extent for the window's and leave what lies under the rest unpainted.
     void shapingReachesTheNativeWindow() {
         testing::TestEnvironment env;
         holeview::FlagWindow flag;
         holeview::ShapeWindow(flag, Shape::Flag);
         flag.Move(300, 300);
         holeview::ShapeWindow(flag, Shape::Flag);
-        QCOMPARE(flag.windowHandle()->mask(), Visible(Shape::Flag, QRect(0, 0, 76, 150)));
+        QCOMPARE(flag.windowHandle()->mask(), Visible(Shape::Flag, flag.rect()));
         QVERIFY(env.messages.isEmpty());
     }
 
