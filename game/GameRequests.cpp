@@ -81,9 +81,7 @@ void Game::Pause() {
 }
 
 void Game::MoveGameWindows(double twipsDown, bool shown) {
-    std::vector<platform::GameWindow*> windows = field_.Windows();
-    windows.push_back(&ball_);
-    for (platform::GameWindow* window : windows) {
+    for (platform::GameWindow* window : FieldWindows()) {
         window->SetTop(window->Top() + twipsDown);
         if (shown) {
             window->ShowInPlace();

@@ -99,9 +99,8 @@ void HoleView::ReserveObstacleWindows(int count) {
 }
 
 std::vector<platform::GameWindow*> HoleView::Windows() {
-    std::vector<platform::GameWindow*> windows;
+    std::vector<platform::GameWindow*> windows{&strip_};
     for (auto& window : inUse_) windows.push_back(window.get());
-    windows.push_back(&strip_);
     windows.push_back(&flag_);
     return windows;
 }

@@ -30,7 +30,7 @@ public:
     FlagWindow& Flag() { return flag_; }
     // The obstacles of the hole on the screen, in cell order.
     const std::vector<std::unique_ptr<ObstacleWindow>>& Obstacles() const { return inUse_; }
-    // Every window of the field: obstacles, strip, flag.
+    // Every window of the hole, from bottom to top: strip, obstacles, flag.
     std::vector<platform::GameWindow*> Windows();
 
 private:

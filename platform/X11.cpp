@@ -22,4 +22,60 @@ xcb_atom_t Atom(xcb_connection_t* connection, const char* name, bool onlyIfExist
     return atom;
 }
 
+xcb_window_t RootWindow(xcb_connection_t* connection) {
+    return xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+}
+
+void AddRootEvents(xcb_connection_t* connection, std::uint32_t mask) {
+    const xcb_window_t root = RootWindow(connection);
+    xcb_get_window_attributes_reply_t* attributes = xcb_get_window_attributes_reply(
+        connection, xcb_get_window_attributes(connection, root), nullptr);
+    mask |= attributes ? attributes->your_event_mask : 0;
+    std::free(attributes);
+    xcb_change_window_attributes(connection, root, XCB_CW_EVENT_MASK, &mask);
+    xcb_flush(connection);
+}
+
+xcb_window_t ActiveWindow(xcb_connection_t* connection) {
+    xcb_get_property_reply_t* reply = xcb_get_property_reply(
+        connection,
+        xcb_get_property(connection, 0, RootWindow(connection),
+                         Atom(connection, "_NET_ACTIVE_WINDOW"), XCB_ATOM_WINDOW, 0, 1),
+        nullptr);
+    if (!reply) return 0;
+    xcb_window_t active = 0;
+    if (xcb_get_property_value_length(reply) >= 4) {
+        active = *static_cast<const xcb_window_t*>(xcb_get_property_value(reply));
+    }
+    std::free(reply);
+    return active;
+}
+
+std::vector<xcb_window_t> ManagedWindows(xcb_connection_t* connection) {
+    std::vector<xcb_window_t> clients;
+    xcb_get_property_reply_t* reply = xcb_get_property_reply(
+        connection,
+        xcb_get_property(connection, 0, RootWindow(connection),
+                         Atom(connection, "_NET_CLIENT_LIST"), XCB_ATOM_WINDOW, 0, 4096),
+        nullptr);
+    if (!reply) return clients;
+    const auto* windows = static_cast<const xcb_window_t*>(xcb_get_property_value(reply));
+    clients.assign(windows, windows + xcb_get_property_value_length(reply) / 4);
+    std::free(reply);
+    return clients;
+}
+
+xcb_window_t TopLevelOf(xcb_connection_t* connection, xcb_window_t window) {
+    const xcb_window_t root = RootWindow(connection);
+    for (;;) {
+        xcb_query_tree_reply_t* tree =
+            xcb_query_tree_reply(connection, xcb_query_tree(connection, window), nullptr);
+        if (!tree) return window;
+        const xcb_window_t parent = tree->parent;
+        std::free(tree);
+        if (parent == root || parent == XCB_WINDOW_NONE) return window;
+        window = parent;
+    }
+}
+
 }  // namespace platform

@@ -4,6 +4,7 @@
 
 #include <xcb/xcb.h>
 #include <cstdint>
+#include <vector>
 
 namespace platform {
 
@@ -13,5 +14,17 @@ xcb_connection_t* X11Connection();
 // The server's atom for the name; with onlyIfExists, XCB_ATOM_NONE when no
 // client has named it yet.
 xcb_atom_t Atom(xcb_connection_t* connection, const char* name, bool onlyIfExists = false);
+
+xcb_window_t RootWindow(xcb_connection_t* connection);
+// Adds events to those the toolkit already hears from the root window.
+void AddRootEvents(xcb_connection_t* connection, std::uint32_t mask);
+// The window the window manager names active; 0 when none or no window
+// manager says.
+xcb_window_t ActiveWindow(xcb_connection_t* connection);
+// The windows the window manager lists as those it manages.
+std::vector<xcb_window_t> ManagedWindows(xcb_connection_t* connection);
+// The root's child that holds the window: the window manager's frame around
+// it, or the window itself.
+xcb_window_t TopLevelOf(xcb_connection_t* connection, xcb_window_t window);
 
 }  // namespace platform
