@@ -11,6 +11,7 @@
 #include "desktop/Stacking.h"
 #include "platform/Boxes.h"
 #include "platform/Numeric.h"
+#include "platform/QuietWindow.h"
 #include "platform/TextFit.h"
 #include "platform/Twips.h"
 #include "settings/GaugeBars.h"
@@ -106,6 +107,7 @@ void ControlBar::ShowLevels(float power, float loft) {
 
 void ControlBar::Open(bool takeFocus) {
     setAttribute(Qt::WA_ShowWithoutActivating, !takeFocus);
+    if (!takeFocus) platform::WaitQuietly(*this);
     activityLamp_->SetColor(takeFocus ? kRed : kBlack);
     show();
     shotButton_->setFocus(Qt::OtherFocusReason);

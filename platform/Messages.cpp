@@ -5,6 +5,8 @@
 #include <QMessageBox>
 #include <QTimer>
 
+#include "platform/QuietWindow.h"
+
 namespace platform {
 namespace {
 
@@ -47,6 +49,7 @@ void ShowMessage(const QString& text, const QString& title, Focus focus) {
     // keyboard, until the player clicks it.
     box.setWindowModality(Qt::NonModal);
     box.setAttribute(Qt::WA_ShowWithoutActivating);
+    WaitQuietly(box);
     QEventLoop answered;
     QObject::connect(&box, &QMessageBox::finished, &answered, &QEventLoop::quit);
     box.show();
