@@ -89,6 +89,7 @@ void Game::MoveGameWindows(double twipsDown, bool shown) {
             window->hide();
         }
     }
+    if (shown) KeepFieldInPlace();
     if (openBar_) {
         const int pixels = platform::RoundHalfEven(twipsDown / platform::TwipsPerPixelY());
         openBar_->move(openBar_->x(), openBar_->y() + pixels);

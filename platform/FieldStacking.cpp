@@ -58,7 +58,8 @@ FieldStacking::FieldStacking(bool keepInFront) : keepInFront_(keepInFront) {
     if (!connection) return;
     root_ = RootWindow(connection);
     activeWindowAtom_ = Atom(connection, "_NET_ACTIVE_WINDOW");
-    AddRootEvents(connection, XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_PROPERTY_CHANGE);
+    stackingAtom_ = Atom(connection, "_NET_CLIENT_LIST_STACKING");
+    AddRootEvents(connection, XCB_EVENT_MASK_PROPERTY_CHANGE);
     qGuiApp->installNativeEventFilter(this);
 }
 
@@ -78,31 +79,18 @@ bool FieldStacking::IsField(std::uint32_t id) const {
     return std::find(ids_.begin(), ids_.end(), id) != ids_.end();
 }
 
+// The window manager publishes its stacking order and the active window on the
+// root window. Listening to the root's children themselves would cost far
+// more: Qt takes any configure event heard from the root for a change of the
+// screens and reads them all again.
 bool FieldStacking::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) {
     if (eventType != "xcb_generic_event_t" || ids_.empty()) return false;
     const auto* event = static_cast<const xcb_generic_event_t*>(message);
-    switch (event->response_type & 0x7f) {
-        case XCB_MAP_NOTIFY: {
-            const auto* map = static_cast<const xcb_map_notify_event_t*>(message);
-            if (map->event == root_) Schedule();
-            break;
-        }
-        case XCB_CONFIGURE_NOTIFY: {
-            // The ball's own moves come here a hundred times a second.
-            const auto* change = static_cast<const xcb_configure_notify_event_t*>(message);
-            if (change->event != root_ || IsField(change->window)) break;
-            std::uint32_t& above = lastAbove_[change->window];
-            if (above != change->above_sibling) Schedule();
-            above = change->above_sibling;
-            break;
-        }
-        case XCB_PROPERTY_NOTIFY: {
-            const auto* change = static_cast<const xcb_property_notify_event_t*>(message);
-            if (change->window == root_ && change->atom == activeWindowAtom_) Schedule();
-            break;
-        }
-        default:
-            break;
+    if ((event->response_type & 0x7f) != XCB_PROPERTY_NOTIFY) return false;
+    const auto* change = static_cast<const xcb_property_notify_event_t*>(message);
+    if (change->window == root_ &&
+        (change->atom == activeWindowAtom_ || change->atom == stackingAtom_)) {
+        Schedule();
     }
     return false;
 }

@@ -9,7 +9,6 @@
 #include <QObject>
 #include <cstdint>
 #include <optional>
-#include <unordered_map>
 #include <vector>
 
 class QWidget;
@@ -43,14 +42,16 @@ struct FieldMove {
 std::optional<FieldMove> PlaceField(const std::vector<StackedWindow>& stack, bool keepInFront,
                                     std::optional<std::uint32_t> activeTopLevel);
 
-// Watches the desktop's stacking order and the active window on X11 and moves
-// the field by the rule as soon as they change; does nothing elsewhere.
+// Watches the stacking order and the active window the window manager
+// publishes on X11, and moves the field by the rule as soon as they change;
+// does nothing elsewhere.
 class FieldStacking : public QObject, public QAbstractNativeEventFilter {
 public:
     explicit FieldStacking(bool keepInFront);
     ~FieldStacking() override;
 
-    // The field's windows from bottom to top, placed by the rule at once.
+    // The field's windows from bottom to top, placed by the rule at once (and
+    // again whenever they were shown anew).
     void Keep(std::vector<QWidget*> windows);
 
 protected:
@@ -66,11 +67,9 @@ private:
     bool keepInFront_;
     std::vector<QWidget*> windows_;
     std::vector<std::uint32_t> ids_;
-    // The sibling each top-level window last lay above: a move that leaves it
-    // where it was in the stack changes nothing.
-    std::unordered_map<std::uint32_t, std::uint32_t> lastAbove_;
     std::uint32_t root_ = 0;
     std::uint32_t activeWindowAtom_ = 0;
+    std::uint32_t stackingAtom_ = 0;
     std::uint32_t sheet_ = 0;
     bool scheduled_ = false;
 };
