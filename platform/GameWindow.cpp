@@ -1,5 +1,8 @@
 #include "platform/GameWindow.h"
 
+#include <QAbstractNativeEventFilter>
+#include <QApplication>
+#include <QMoveEvent>
 #include <QPainter>
 #include <QShowEvent>
 #include <algorithm>
@@ -7,10 +10,39 @@
 #include "platform/Numeric.h"
 #include "platform/Screen.h"
 #include "platform/Twips.h"
+#include "platform/X11.h"
 
 namespace platform {
+namespace {
+
+// The X server tells a window of every move. For each one the toolkit would
+// ask the server three more times where the window's frame lies (a window the
+// window manager leaves alone has none): a round trip at every step of a
+// flight. The window moved itself and knows where it is; only a change of size
+// is news to the toolkit.
+class MovesTold : public QAbstractNativeEventFilter {
+public:
+    bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) override {
+        if (eventType != "xcb_generic_event_t") return false;
+        const auto* event = static_cast<const xcb_generic_event_t*>(message);
+        if ((event->response_type & 0x7f) != XCB_CONFIGURE_NOTIFY) return false;
+        const auto* change = static_cast<const xcb_configure_notify_event_t*>(message);
+        const auto* window = qobject_cast<GameWindow*>(QWidget::find(change->window));
+        return window && change->event == change->window &&
+               window->size() == QSize(change->width, change->height);
+    }
+};
+
+void TakeMovesAsTold() {
+    static MovesTold filter;
+    static const bool installed = (qApp->installNativeEventFilter(&filter), true);
+    Q_UNUSED(installed);
+}
+
+}  // namespace
 
 GameWindow::GameWindow(const QString& title, WindowInput input) {
+    TakeMovesAsTold();
     Qt::WindowFlags flags = Qt::Tool | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus |
                             Qt::X11BypassWindowManagerHint;
     if (input == WindowInput::PassesThrough) flags |= Qt::WindowTransparentForInput;
@@ -32,7 +64,9 @@ void GameWindow::Move(double left, double top, double width, double height) {
 }
 
 // Most flight steps move the ball by less than a pixel: nothing to tell the
-// window system then.
+// window system then. A window that keeps its size is moved by the X server
+// alone: the toolkit would also rewrite its size hints, which no window
+// manager reads for it, and hear of the move again (see MovesTold).
 void GameWindow::ApplyGeometry() {
     QRect pixels = TwipsToPixels(left_, top_, width_, height_);
     if (keepPixelSize_) {
@@ -40,7 +74,17 @@ void GameWindow::ApplyGeometry() {
                          std::max(1, RoundHalfEven(height_ / TwipsPerPixelY())));
         pixels = QRect(QPoint(pixels.left(), pixels.bottom() + 1 - size.height()), size);
     }
-    if (pixels != geometry()) setGeometry(pixels);
+    if (pixels == placed_) return;
+    const QPoint from = placed_.topLeft();
+    const bool moveOnly = testAttribute(Qt::WA_WState_Created) && pixels.size() == size() &&
+                          devicePixelRatioF() == 1.0;
+    placed_ = pixels;
+    if (moveOnly && MoveNativeWindow(*this, pixels.topLeft())) {
+        QMoveEvent moved(pixels.topLeft(), from);
+        QCoreApplication::sendEvent(this, &moved);
+        return;
+    }
+    setGeometry(pixels);
 }
 
 void GameWindow::SetBackgroundColor(QRgb color) {

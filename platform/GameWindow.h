@@ -64,6 +64,8 @@ private:
     double height_ = 0;
     QRgb backgroundColor_ = qRgb(0, 0, 0);
     bool keepPixelSize_ = false;
+    // Where the window lies on the screen, in pixels.
+    QRect placed_;
     QList<Box> boxes_;
 };
 

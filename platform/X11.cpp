@@ -1,6 +1,7 @@
 #include "platform/X11.h"
 
 #include <QGuiApplication>
+#include <QWidget>
 #include <cstdlib>
 #include <cstring>
 
@@ -20,6 +21,17 @@ xcb_atom_t Atom(xcb_connection_t* connection, const char* name, bool onlyIfExist
     const xcb_atom_t atom = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
     std::free(reply);
     return atom;
+}
+
+bool MoveNativeWindow(QWidget& window, QPoint topLeft) {
+    xcb_connection_t* connection = X11Connection();
+    if (!connection) return false;
+    const std::uint32_t position[] = {static_cast<std::uint32_t>(topLeft.x()),
+                                      static_cast<std::uint32_t>(topLeft.y())};
+    xcb_configure_window(connection, static_cast<xcb_window_t>(window.winId()),
+                         XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y, position);
+    xcb_flush(connection);
+    return true;
 }
 
 xcb_window_t RootWindow(xcb_connection_t* connection) {

@@ -3,8 +3,12 @@
 // offer. Only the platform layer includes this.
 
 #include <xcb/xcb.h>
+
+#include <QPoint>
 #include <cstdint>
 #include <vector>
+
+class QWidget;
 
 namespace platform {
 
@@ -16,6 +20,8 @@ xcb_connection_t* X11Connection();
 xcb_atom_t Atom(xcb_connection_t* connection, const char* name, bool onlyIfExists = false);
 
 xcb_window_t RootWindow(xcb_connection_t* connection);
+// Moves the widget's native window; false off X11.
+bool MoveNativeWindow(QWidget& window, QPoint topLeft);
 // Adds events to those the toolkit already hears from the root window.
 void AddRootEvents(xcb_connection_t* connection, std::uint32_t mask);
 // The window the window manager names active; 0 when none or no window
