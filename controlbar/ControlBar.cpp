@@ -14,6 +14,7 @@
 #include "platform/QuietWindow.h"
 #include "platform/TextFit.h"
 #include "platform/Twips.h"
+#include "platform/WindowFlags.h"
 #include "settings/GaugeBars.h"
 
 namespace controlbar {
@@ -105,8 +106,11 @@ void ControlBar::ShowLevels(float power, float loft) {
     ShowLevel(loftGauge_, settings::LoftWidthTwips(loft), kLoftTop);
 }
 
+// Some window managers (icewm, fluxbox) give the keyboard to any new window:
+// a bar that waits does not accept it until the player turns to it.
 void ControlBar::Open(bool takeFocus) {
     setAttribute(Qt::WA_ShowWithoutActivating, !takeFocus);
+    setWindowFlag(Qt::WindowDoesNotAcceptFocus, !takeFocus);
     if (!takeFocus) platform::WaitQuietly(*this);
     activityLamp_->SetColor(takeFocus ? kRed : kBlack);
     show();
@@ -115,6 +119,7 @@ void ControlBar::Open(bool takeFocus) {
 }
 
 void ControlBar::Activate() {
+    platform::SetWindowFlagQuietly(*this, Qt::WindowDoesNotAcceptFocus, false);
     raise();
     activateWindow();
 }
