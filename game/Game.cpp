@@ -53,6 +53,7 @@ void Game::NewRound() {
     round_.roundOver = false;
     course_.trees = {};
     round_.holeStrokes = {};
+    round_.holeHazards = {};
     round_.currentHole = 1;
     menu_.CheckHole(1);
 }
@@ -80,6 +81,7 @@ void Game::NextTurn() {
         ShowPhase();
         LayOutHole();
         round_.strokeCount = 0;
+        round_.hazards = {};
     }
 }
 

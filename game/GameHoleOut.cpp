@@ -32,6 +32,7 @@ void Game::CheckHoleOut() {
     ShowPhase();
     const int hole = round_.currentHole;
     round_.holeStrokes[hole] = round_.strokeCount;
+    round_.holeHazards[hole] = round_.hazards;
     round_.currentHole += 1;
     const QString message =
         HoleOutMessage(round_.strokeCount, round_.holePar[hole], round_.currentHole);

@@ -102,7 +102,9 @@ void Game::MoveGameWindows(double twipsDown, bool shown) {
 // still being aimed is abandoned and hole 1 laid out.
 void Game::Restart() {
     round_.holeStrokes = {};
+    round_.holeHazards = {};
     round_.strokeCount = 0;
+    round_.hazards = {};
     round_.currentHole = 1;
     menu_.CheckHole(1);
     if (openBar_) strokeAbandoned_ = Abandoned::ForRestart;

@@ -112,6 +112,7 @@ private slots:
         testing::StartOnHole(game, 4);
         game.Round().holeStrokes[2] = 6;
         game.Round().strokeCount = 3;
+        game.Round().hazards.penalties = 2;
         const std::int32_t cupX = game.Round().cupX;
         testing::BarPlayer player({{20, 12}});
         game.Ball().ShowInPlace();
@@ -135,6 +136,7 @@ private slots:
         QCOMPARE(game.Round().currentHole, 1);
         QCOMPARE(game.Round().holeStrokes[2], 0);
         QCOMPARE(game.Round().strokeCount, 1);
+        QCOMPARE(game.Round().hazards, game::HazardCounts{});
         QCOMPARE(game.Round().cupX, cupX);
         QVERIFY(game.Menu().Menu().actions()[8]->menu()->actions()[0]->isChecked());
     }
