@@ -19,8 +19,11 @@ QString ReportText(const StoreReport& report, Purpose purpose, const QString& pa
             reason = QStringLiteral("ほかの Quorvane が成績のファイルを使っています。");
             break;
         case StoreFault::CannotWrite:
-            reason = QStringLiteral("成績のフォルダー %1 に書き込めません。")
-                         .arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath()));
+            reason = purpose == Purpose::Keeping
+                         ? QStringLiteral("成績のフォルダー %1 に書き込めません。")
+                               .arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath()))
+                         : QStringLiteral("成績のファイル %1 を開けません。")
+                               .arg(QDir::toNativeSeparators(path));
             break;
         case StoreFault::DiskFull:
             reason = QStringLiteral("ディスクがいっぱいです。");

@@ -60,6 +60,10 @@ StoreFault FaultOf(const QSqlError& error) {
     }
 }
 
+// An empty text, never NULL, where the columns want text: built-in courses
+// have no key.
+QString NotNull(const QString& text) { return text.isNull() ? QStringLiteral("") : text; }
+
 using HoleField = std::int32_t HoleRecord::*;
 
 QString ListText(const std::array<HoleRecord, kHoles>& holes, HoleField field) {
@@ -71,16 +75,36 @@ QString ListText(const std::array<HoleRecord, kHoles>& holes, HoleField field) {
     return text;
 }
 
-// Exactly 18 whole numbers; a row spoiled by hand is left out, not guessed at.
+// Exactly 18 whole numbers; a row spoiled by hand is left out, not guessed
+// at. Read by hand: a history of ten thousand rounds holds a million of them.
 bool ReadList(const QString& text, std::array<HoleRecord, kHoles>& holes, HoleField field) {
     std::size_t hole = 0;
-    for (QStringView part : QStringView(text).tokenize(u',')) {
-        bool ok = false;
-        const int value = part.toInt(&ok);
-        if (!ok || hole == holes.size()) return false;
-        holes[hole++].*field = value;
+    qsizetype at = 0;
+    while (hole < holes.size()) {
+        const bool negative = at < text.size() && text[at] == u'-';
+        if (negative) ++at;
+        std::int64_t value = 0;
+        const qsizetype digitsFrom = at;
+        for (; at < text.size() && text[at].isDigit() && at - digitsFrom < 9; ++at) {
+            value = value * 10 + text[at].digitValue();
+        }
+        if (at == digitsFrom) return false;
+        holes[hole++].*field = static_cast<std::int32_t>(negative ? -value : value);
+        if (at == text.size()) break;
+        if (text[at++] != u',') return false;
     }
-    return hole == holes.size();
+    return hole == holes.size() && at == text.size();
+}
+
+// The stored local time, read by hand: the general parser would take longer
+// than everything else the window does.
+QDateTime ReadTime(const QString& text) {
+    if (text.size() != kTimeFormat.size()) return {};
+    const auto number = [&](qsizetype from, qsizetype length) {
+        return QStringView(text).mid(from, length).toInt();
+    };
+    return QDateTime(QDate(number(0, 4), number(5, 2), number(8, 2)),
+                     QTime(number(11, 2), number(14, 2), number(17, 2)));
 }
 
 // "rounds.sqlite.broken-2024-05-01", numbered on when that is taken. Its
@@ -130,10 +154,9 @@ std::optional<QSqlError> RoundStore::Insert(const RoundRecord& round) {
         "INSERT INTO rounds (played_at, course_set, course_key, par, strokes, total_par, "
         "total_strokes, penalties, bunker_shots, tree_hits) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, "
         "?)"));
-    query.addBindValue(round.playedAt.toString(kTimeFormat));
+    query.addBindValue(NotNull(round.playedAt.toString(kTimeFormat)));
     query.addBindValue(round.courseSet);
-    // The key is never NULL: built-in courses have the empty one.
-    query.addBindValue(round.courseKey.isNull() ? QStringLiteral("") : round.courseKey);
+    query.addBindValue(NotNull(round.courseKey));
     query.addBindValue(ListText(round.holes, &HoleRecord::par));
     query.addBindValue(ListText(round.holes, &HoleRecord::strokes));
     query.addBindValue(round.TotalPar());
@@ -167,7 +190,7 @@ LoadedRounds RoundStore::Load() {
     }
     while (query.next()) {
         RoundRecord round;
-        round.playedAt = QDateTime::fromString(query.value(0).toString(), kTimeFormat);
+        round.playedAt = ReadTime(query.value(0).toString());
         round.courseSet = query.value(1).toInt();
         round.courseKey = query.value(2).toString();
         round.hazardsCounted = !query.value(5).isNull();

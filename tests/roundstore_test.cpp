@@ -205,7 +205,7 @@ private slots:
     void oddEntriesAndSpoiledRowsAreLeftAlone() {
         testing::TestEnvironment env;
         // SQLite itself refuses what is no file.
-        for (const QString kind : {u"fifo"_s, u"zero"_s, u"folder"_s}) {
+        for (const QString& kind : {u"fifo"_s, u"zero"_s, u"folder"_s}) {
             env.placeOddEntry(kind, kind);
             const history::StoreReport report = RoundStore(env.filePath(kind)).Keep(Round(0, 4));
             QCOMPARE(report.fault, StoreFault::CannotWrite);
