@@ -16,8 +16,11 @@
 
 namespace game {
 
-Game::Game(const settings::Settings& settings, const QString& commandLineHole)
-    : settings_(settings), commandLineHole_(commandLineHole), field_(settings.alwaysTop) {
+Game::Game(const settings::Settings& settings, const QString& commandLineHole, RoundHistory history)
+    : settings_(settings),
+      commandLineHole_(commandLineHole),
+      field_(settings.alwaysTop),
+      history_(std::move(history)) {
     connect(&ball_, &holeview::BallWindow::pressed, this, &Game::OnBallPressed);
     if (QScreen* screen = QGuiApplication::primaryScreen()) WatchScreen(screen);
     connect(qGuiApp, &QGuiApplication::primaryScreenChanged, this, [this](QScreen* screen) {

@@ -28,6 +28,7 @@ private:
     QAction* restart_;
     QAction* restartSeparator_;
     QAction* score_;
+    QAction* statistics_;
     QAction* about_;
     QAction* exit_;
     std::array<QAction*, 18> holes_;

@@ -55,6 +55,9 @@ void Game::CarryOut(Command command) {
         case Command::ShowScore:
             ShowScoreCard(scorecard::ScoreWindow::Opened::FromMenu);
             break;
+        case Command::ShowStatistics:
+            history_.ShowStatistics(settings_.screenWidth);
+            break;
         case Command::About: {
             desktop::AboutWindow about(AppIcon().pixmap(32, 32), settings_.screenWidth);
             about.exec();

@@ -5,6 +5,7 @@
 #include "game/Autopilot.h"
 #include "game/CommandLine.h"
 #include "game/Game.h"
+#include "game/RoundHistory.h"
 #include "game/StartUp.h"
 #include "platform/ClipboardKeeper.h"
 #include "platform/Clock.h"
@@ -46,6 +47,10 @@ int main(int argc, char** argv) {
     if (const auto status = game::AnswerOnTerminal(commandLine, QUORVANE_VERSION)) return *status;
 
     int qtArgumentCount = 1;  // Qt's own options were refused like any other
+    if (commandLine.request == game::CommandLine::Request::Stats) {
+        QCoreApplication app(qtArgumentCount, argv);
+        return game::RoundHistory().PrintSummary();
+    }
     QApplication app(qtArgumentCount, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setApplicationName(QStringLiteral("Quorvane"));
@@ -63,7 +68,10 @@ int main(int argc, char** argv) {
     if (commandLine.request == game::CommandLine::Request::Demo) PlayDemo();
 
     settings::Settings settings = settings::StoredSettings();
-    if (commandLine.hole.isEmpty() && !game::ChooseCourse(settings)) platform::EndProgram(0);
-    game::Game game(settings, commandLine.hole);
+    game::RoundHistory history;
+    if (commandLine.hole.isEmpty() && !game::ChooseCourse(settings, history)) {
+        platform::EndProgram(0);
+    }
+    game::Game game(settings, commandLine.hole, std::move(history));
     game.Play();
 }

@@ -45,6 +45,12 @@ QString PerUserFolder() {
     return folder + QStringLiteral("/quorvane");
 }
 
+QString PerUserDataFolder() {
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    if (folder.isEmpty()) folder = QDir::homePath() + QStringLiteral("/.local/share");
+    return folder + QStringLiteral("/quorvane");
+}
+
 bool AppFolderWritable() {
     if (ProgramSeam().appFolderWritable) return *ProgramSeam().appFolderWritable;
     const QFileInfo folder(AppFolder());

@@ -27,6 +27,9 @@ void SetProgramFolderWritable(std::optional<bool> writable);
 // path beside the program when neither exists.
 QString UserCourseFilePath();
 QString PerUserFolder();
+// Where the game keeps what grows as it is played (the round history):
+// $XDG_DATA_HOME/quorvane, ~/.local/share/quorvane when that is not set.
+QString PerUserDataFolder();
 
 // True when another instance already holds the single-instance lock.
 bool AnotherInstanceRunning();

@@ -22,6 +22,11 @@ public:
     QRadioButton* CourseButton(int courseSet) const { return courseButtons_[courseSet]; }
     QPushButton* OkButton() const { return okButton_; }
     QPushButton* QuitButton() const { return quitButton_; }
+    QPushButton* StatisticsButton() const { return statisticsButton_; }
+
+signals:
+    // "成績..." was pressed; the dialog stays open underneath the window.
+    void statisticsRequested();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -35,6 +40,7 @@ private:
     QButtonGroup* courseGroup_;
     QPushButton* okButton_;
     QPushButton* settingsButton_;
+    QPushButton* statisticsButton_;
     QPushButton* quitButton_;
 };
 

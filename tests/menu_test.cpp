@@ -10,6 +10,7 @@
 #include "desktop/ClockWindow.h"
 #include "game/Game.h"
 #include "game/GameMenu.h"
+#include "history/StatsWindow.h"
 #include "scorecard/ScoreWindow.h"
 #include "tests/support/BarPlayer.h"
 #include "tests/support/ShortHole.h"
@@ -56,13 +57,13 @@ private slots:
         game::GameMenu menu;
         QCOMPARE(Captions(menu.Menu()),
                  (QStringList{u"ゲーム中断"_s, u"-"_s, u"最初のホールからやる！"_s, u"-"_s,
-                              u"スコア表示"_s, u"-"_s, u"バージョン情報"_s, u"-"_s,
+                              u"スコア表示"_s, u"成績..."_s, u"-"_s, u"バージョン情報"_s, u"-"_s,
                               u"コース (off)"_s, u"-"_s, u"終了"_s}));
         menu.SetRestartShown(false);
         QCOMPARE(Captions(menu.Menu()).mid(0, 3),
                  (QStringList{u"ゲーム中断"_s, u"-"_s, u"スコア表示"_s}));
         menu.CheckHole(1);
-        const QList<QAction*> holes = menu.Menu().actions()[8]->menu()->actions();
+        const QList<QAction*> holes = menu.Menu().actions()[9]->menu()->actions();
         QCOMPARE(holes.size(), 18);
         QCOMPARE(holes[17]->text(), u"18"_s);
         for (int i = 0; i < 18; ++i) QCOMPARE(holes[i]->isChecked(), i == 0);
@@ -138,7 +139,7 @@ private slots:
         QCOMPARE(game.Round().strokeCount, 1);
         QCOMPARE(game.Round().hazards, game::HazardCounts{});
         QCOMPARE(game.Round().cupX, cupX);
-        QVERIFY(game.Menu().Menu().actions()[8]->menu()->actions()[0]->isChecked());
+        QVERIFY(game.Menu().Menu().actions()[9]->menu()->actions()[0]->isChecked());
     }
 
     void scoreFromTheMenuClosesAndWritesNothing() {
@@ -163,6 +164,41 @@ private slots:
         QCOMPARE(closeCaption, u"閉じる"_s);
         QVERIFY(!copyEnabled);
         QVERIFY(!QFile::exists(env.filePath(u"QVN.ini"_s)));
+    }
+
+    // The window waits over the frozen round like the score card: the
+    // gauges stand still until it closes.
+    void statisticsFromTheMenuShowTheKeptRounds() {
+        testing::TestEnvironment env;
+        game::Game game(testing::StandardSettings(), testing::ShortHole());
+        history::RoundRecord kept;
+        kept.holes.fill({4, 5, 0, 0, 0});
+        game.History().Keep(kept, platform::Focus::Take);
+        testing::StartOnHole(game, 1);
+        testing::BarPlayer watchdog({});
+        QTimer::singleShot(0, testing::PressSpace);
+        QString rounds;
+        QList<int> powers;
+        QTimer poller;
+        connect(&poller, &QTimer::timeout, [&] {
+            const controlbar::ControlBar* bar = testing::OpenBar();
+            auto* window = ActiveModal<history::StatsWindow>();
+            if (!window) {
+                if (bar && bar->PowerShown() > 3 && rounds.isEmpty()) {
+                    game.Request(Command::ShowStatistics);
+                }
+                return;
+            }
+            powers << bar->PowerShown();
+            if (powers.size() < 5) return;
+            rounds = window->Figure(u"rounds"_s) + u" "_s + window->Figure(u"best"_s);
+            window->CloseButton()->click();
+            game.Request(Command::Exit);
+        });
+        poller.start(2);
+        QVERIFY_THROWS_EXCEPTION(testing::ProgramEnded, game.NextTurn());
+        QCOMPARE(rounds, u"1 +18"_s);
+        QCOMPARE(powers, QList<int>(5, powers.first()));
     }
 
     // Between two gauge steps, at once, writing nothing.

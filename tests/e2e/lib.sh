@@ -32,6 +32,7 @@ prepare_game() {
     E2E_DIR="$(mktemp -d)"
     cp "$1" "$E2E_DIR/quorvane"
     export HOME="$E2E_DIR/home" XDG_CONFIG_HOME="$E2E_DIR/home/.config"
+    export XDG_DATA_HOME="$E2E_DIR/home/.local/share"
     export XDG_RUNTIME_DIR="$E2E_DIR/runtime"
     mkdir -p "$HOME"
     mkdir -m 700 "$XDG_RUNTIME_DIR"

@@ -1,0 +1,175 @@
+// Which rounds the game keeps and when, what the player is told when the
+// history fails, and the statistics window's export.
+#include <QApplication>
+#include <QDir>
+#include <QTest>
+#include <QTimer>
+
+#include "game/Autopilot.h"
+#include "game/Game.h"
+#include "history/RoundStore.h"
+#include "history/StatsWindow.h"
+#include "platform/SaveDialog.h"
+#include "scorecard/ScoreWindow.h"
+#include "tests/support/BarPlayer.h"
+#include "tests/support/ShortHole.h"
+#include "tests/support/TestEnvironment.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+std::vector<history::RoundRecord> Kept() {
+    return history::RoundStore(game::RoundHistory::DefaultPath()).Load().rounds;
+}
+
+// Runs the action on each modal window of the type as it opens.
+template <class Window>
+void WhenOpen(QTimer& poller, std::function<void(Window&)> action) {
+    QObject::connect(&poller, &QTimer::timeout, [action] {
+        if (auto* window = qobject_cast<Window*>(QApplication::activeModalWidget())) {
+            action(*window);
+        }
+    });
+    poller.start(1);
+}
+
+// Restarts the round as soon as the ball flies.
+struct RestartInFlight : QObject {
+    game::Game* game = nullptr;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Move && game->Round().phase == game::TurnPhase::InPlay &&
+            game->Round().currentHole == 18) {
+            game->Request(game::Command::Restart);
+        }
+        return false;
+    }
+};
+
+}  // namespace
+
+class RoundHistoryTest : public QObject {
+    Q_OBJECT
+private slots:
+    // Kept once, as the score window opens; a command-line hole, the demo and
+    // a round given up are not.
+    void finishedRoundsAreKeptOnce_data() {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<int>("kept");
+        QTest::newRow("played on a course set") << u"course"_s << 1;
+        QTest::newRow("hole from the command line") << u"command line"_s << 0;
+        QTest::newRow("demo") << u"demo"_s << 0;
+        QTest::newRow("restarted on the last hole") << u"restart"_s << 0;
+    }
+    void finishedRoundsAreKeptOnce() {
+        QFETCH(QString, how);
+        testing::TestEnvironment env;
+        QByteArray course;
+        for (int hole = 0; hole < 18; ++hole)
+            course += "@" + testing::ShortHole().toLatin1() + "\r\n";
+        env.writeFile(u"USER.TXT"_s, course);
+        settings::Settings settings = testing::StandardSettings();
+        settings.courseSet = 2;
+        game::Game game(settings, how == u"command line"_s ? testing::ShortHole() : QString());
+        game::Autopilot autopilot(true, 1);
+        if (how == u"demo"_s) game.SetAutopilot(&autopilot);
+        RestartInFlight restart;
+        restart.game = &game;
+        testing::StartOnHole(game, 18);
+        if (how == u"restart"_s) {
+            game.Ball().ShowInPlace();
+            game.Ball().installEventFilter(&restart);
+        }
+        game.Round().holeStrokes[1] = 7;
+        game.Round().holeHazards[1] = {2, 1, 3};
+        std::optional<std::size_t> keptAsTheWindowOpened;
+        QTimer closer;
+        WhenOpen<scorecard::ScoreWindow>(closer, [&](scorecard::ScoreWindow& window) {
+            if (!keptAsTheWindowOpened) keptAsTheWindowOpened = Kept().size();
+            window.close();
+        });
+        std::unique_ptr<testing::BarPlayer> player;
+        if (how != u"demo"_s) {
+            player = std::make_unique<testing::BarPlayer>(
+                std::deque<testing::BarPlayer::Shot>{{20, 12}, {6, 5}, {6, 5}, {6, 5}, {6, 5}});
+        }
+        try {
+            for (int turn = 0; turn < 200 && game.Round().currentHole == 18; ++turn)
+                game.NextTurn();
+        } catch (const testing::ProgramEnded&) {
+        }
+        QFETCH(int, kept);
+        const std::vector<history::RoundRecord> rounds = Kept();
+        QCOMPARE(int(rounds.size()), kept);
+        if (how == u"restart"_s) QCOMPARE(game.Round().currentHole, 1);
+        if (!kept) return;
+        QCOMPARE(keptAsTheWindowOpened, std::optional<std::size_t>(1));
+        const history::RoundRecord& round = rounds[0];
+        QCOMPARE(round.courseSet, 2);
+        courses::CourseRows rows;
+        rows.fill(testing::ShortHole());
+        QCOMPARE(round.courseKey, history::CourseFingerprint(rows));
+        QCOMPARE(round.holes[0], (history::HoleRecord{3, 7, 2, 1, 3}));
+        QCOMPARE(round.holes[17], (history::HoleRecord{3, 3, 0, 0, 0}));
+        QCOMPARE(round.holes[1].strokes, 0);
+    }
+
+    // One message in a run, whichever failure came first; the window says
+    // why it shows no rounds.
+    void aFailureIsToldOnce() {
+        testing::TestEnvironment env;
+        env.writeFile(u"blocked"_s, "a file where the folder should be");
+        game::RoundHistory history(env.filePath(u"blocked/rounds.sqlite"_s));
+        history.Keep({}, platform::Focus::Take);
+        history.Keep({}, platform::Focus::Take);
+        QCOMPARE(env.messages.size(), 1);
+        QVERIFY(env.messages[0].startsWith(u"Quorvane|このラウンドは成績に残せませんでした。"_s));
+
+        env.placeOddEntry(u"folder.sqlite"_s, u"folder"_s);
+        game::RoundHistory reading(env.filePath(u"folder.sqlite"_s));
+        QString shown;
+        QTimer closer;
+        WhenOpen<history::StatsWindow>(closer, [&](history::StatsWindow& window) {
+            shown = window.Figure(u"welcome"_s);
+            window.close();
+        });
+        reading.ShowStatistics(19200);
+        reading.Keep({}, platform::Focus::Take);
+        QCOMPARE(env.messages.size(), 1);
+        QCOMPARE(shown, u"成績を読めませんでした。成績のファイル %1 を開けません。"_s.arg(
+                            env.filePath(u"folder.sqlite"_s)));
+    }
+
+    void exportWritesTheCourseWhereThePlayerChose() {
+        testing::TestEnvironment env;
+        game::RoundHistory history;
+        history::RoundRecord round;
+        round.courseSet = 1;
+        round.holes.fill({4, 5, 0, 0, 0});
+        history.Keep(round, platform::Focus::Take);
+        QString suggested;
+        QString target = env.filePath(u"rounds.csv"_s);
+        platform::SetSavePathHook([&](const QString& path) {
+            suggested = path;
+            return std::optional<QString>(target);
+        });
+        QTimer poller;
+        WhenOpen<history::StatsWindow>(poller, [&](history::StatsWindow& window) {
+            window.ExportButton()->click();
+            target = env.filePath(u"no such folder/rounds.csv"_s);
+            window.ExportButton()->click();
+            window.close();
+        });
+        history.ShowStatistics(19200);
+        QCOMPARE(suggested, QDir::home().filePath(u"成績_本格コース.csv"_s));
+        const QList<QByteArray> lines = env.readFile(u"rounds.csv"_s).split('\n');
+        QCOMPARE(lines.size(), 1 + 18 + 1);
+        QVERIFY(lines[1].startsWith("1,"));
+        QVERIFY(lines[1].endsWith(",本格コース,1,4,5,0,0,0\r"));
+        QCOMPARE(env.messages.size(), 1);
+        QVERIFY(env.messages[0].endsWith(u"rounds.csv に書き出せませんでした。"_s));
+    }
+};
+
+QTEST_MAIN(RoundHistoryTest)
+#include "roundhistory_test.moc"

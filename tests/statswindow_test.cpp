@@ -1,0 +1,97 @@
+// The statistics window shows what it is given: the figures and charts of
+// the course chosen, or a welcome when nothing is kept yet.
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QComboBox>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QValueAxis>
+
+#include "history/StatsWindow.h"
+
+using history::CourseSummary;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+CourseSummary Course(int courseSet, std::vector<std::int32_t> againstPar, std::size_t newest) {
+    CourseSummary course;
+    course.course.courseSet = courseSet;
+    course.label = courseSet == 0 ? u"入門コース"_s : u"本格コース"_s;
+    course.rounds = int(againstPar.size());
+    course.best = *std::min_element(againstPar.begin(), againstPar.end());
+    course.average = 2.5;
+    course.againstPar = std::move(againstPar);
+    course.holeOverPar[4] = 0.5;
+    course.waterPenalties = 3;
+    course.recent = {{QDateTime(QDate(2024, 5, 1), QTime(18, 30)), 75, 3}};
+    course.newestRound = newest;
+    return course;
+}
+
+QValueAxis* RoundAxis(const history::StatsWindow& window) {
+    return qobject_cast<QValueAxis*>(window.TrendChart()->axes(Qt::Horizontal).value(0));
+}
+
+}  // namespace
+
+class StatsWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void opensOnTheCoursePlayedLastAndFollowsTheChoice() {
+        history::StatsWindow window({Course(0, {3, 5}, 2), Course(1, {-1, 0, 2}, 4)}, 19200);
+        QCOMPARE(window.ShownCourse(), 1);
+        QCOMPARE(window.Figure(u"rounds"_s), u"3"_s);
+        QCOMPARE(window.Figure(u"best"_s), u"-1"_s);
+        QCOMPARE(window.Figure(u"average"_s), u"+2.5"_s);
+        QCOMPARE(window.Figure(u"water"_s), u"3回"_s);
+        QCOMPARE(window.Figure(u"recent"_s), u"2024/05/01 18:30　75打（+3）"_s);
+        window.CourseChoice()->setCurrentIndex(0);
+        QCOMPARE(window.Figure(u"rounds"_s), u"2"_s);
+        QCOMPARE(window.Figure(u"best"_s), u"+3"_s);
+        window.CourseChoice()->setCurrentIndex(1);
+        const auto* line = qobject_cast<QLineSeries*>(window.TrendChart()->series().value(0));
+        QCOMPARE(window.TrendChart()->series().size(), 1);
+        QCOMPARE(line->points(), (QList<QPointF>{{1, -1}, {2, 0}, {3, 2}}));
+        const auto* bars = qobject_cast<QBarSeries*>(window.HoleChart()->series().value(0));
+        QCOMPARE(bars->barSets().value(0)->count(), 18);
+        QCOMPARE(bars->barSets().value(0)->at(4), 0.5);
+        QSignalSpy exported(&window, &history::StatsWindow::exportRequested);
+        window.ExportButton()->click();
+        QCOMPARE(exported.value(0).value(0).toInt(), 1);
+    }
+
+    // Round numbers on the axis, at most eight of them.
+    void roundTicks_data() {
+        QTest::addColumn<int>("rounds");
+        QTest::addColumn<double>("interval");
+        QTest::newRow("one") << 1 << 1.0;
+        QTest::newRow("eight") << 8 << 1.0;
+        QTest::newRow("nine") << 9 << 2.0;
+        QTest::newRow("81") << 81 << 10.0;
+        QTest::newRow("90") << 90 << 20.0;
+        QTest::newRow("ten thousand") << 10000 << 2000.0;
+    }
+    void roundTicks() {
+        QFETCH(int, rounds);
+        history::StatsWindow window({Course(0, std::vector<std::int32_t>(rounds, 1), 0)}, 19200);
+        QCOMPARE(RoundAxis(window)->min(), 0.5);
+        QCOMPARE(RoundAxis(window)->max(), rounds + 0.5);
+        QTEST(RoundAxis(window)->tickInterval(), "interval");
+    }
+
+    void withNothingKeptItWelcomes() {
+        const history::StatsWindow empty({}, 19200);
+        QVERIFY(empty.Figure(u"welcome"_s).startsWith(u"まだ成績がありません。"_s));
+        QVERIFY(!empty.ExportButton());
+        QVERIFY(!empty.TrendChart());
+        const history::StatsWindow unread({}, 19200, u"成績を読めませんでした。"_s);
+        QCOMPARE(unread.Figure(u"welcome"_s), u"成績を読めませんでした。"_s);
+    }
+};
+
+QTEST_MAIN(StatsWindowTest)
+#include "statswindow_test.moc"
