@@ -9,6 +9,7 @@
 #include <QLineSeries>
 #include <QValueAxis>
 #include <algorithm>
+#include <cmath>
 
 #include "platform/Screen.h"
 #include "platform/Twips.h"
@@ -67,26 +68,50 @@ void Attach(QChart* chart, QAbstractSeries* series, QAbstractAxis* x, QAbstractA
     }
 }
 
-// 1, 2, 5, 10, 20, 50, ...: the first step that leaves at most eight ticks.
-int RoundsBetweenTicks(int rounds) {
-    for (int step = 1;; step *= 10) {
-        for (int factor : {1, 2, 5}) {
-            if (rounds / (step * factor) <= 8) return step * factor;
+// 1, 2 or 5 times a power of ten: the smallest step that cuts the span into
+// at most that many.
+double NiceStep(double span, int mostSteps) {
+    double power = std::pow(10.0, std::floor(std::log10(std::max(span, 0.1) / mostSteps)));
+    for (;; power *= 10) {
+        for (double factor : {1.0, 2.0, 5.0}) {
+            if (span / (factor * power) <= mostSteps) return factor * power;
         }
     }
 }
 
-// A range around the values that always holds par (0) and never collapses.
-QValueAxis* ValueAxis(const QString& title, const QString& format, double low, double high) {
+// Ticks at multiples of the step.
+QValueAxis* NewAxis(const QString& title, const QString& format, double from, double to,
+                    double step) {
     auto* axis = new QValueAxis;
     axis->setTitleText(title);
     axis->setLabelFormat(format);
-    low = std::min(low, 0.0);
-    high = std::max(high, 0.0);
-    if (high - low < 2) high = low + 2;
-    axis->setRange(low, high);
-    axis->applyNiceNumbers();
+    axis->setRange(from, to);
+    axis->setTickType(QValueAxis::TicksDynamic);
+    axis->setTickAnchor(0);
+    axis->setTickInterval(step);
     return axis;
+}
+
+// Whole steps around the values, par (0) always inside; a value on an end
+// of the range gets a step of room, so its point is not cut by the frame.
+QValueAxis* AgainstParAxis(double lowest, double highest) {
+    const double low = std::min(lowest, 0.0);
+    const double high = std::max(highest, 0.0);
+    const double step = std::max(1.0, NiceStep(high - low, 6));
+    double from = std::floor(low / step) * step;
+    double to = std::ceil(high / step) * step;
+    if (from == lowest) from -= step;
+    if (to == highest) to += step;
+    return NewAxis(QStringLiteral("パーとの差"), QStringLiteral("%+d"), from, to, step);
+}
+
+// Bars stand on par; the range holds the tallest of either side.
+QValueAxis* MeanOverParAxis(double lowest, double highest) {
+    const double low = std::min(lowest, 0.0);
+    const double high = std::max(highest, 0.0);
+    const double step = NiceStep(std::max(high - low, 0.5), 5);
+    return NewAxis(QStringLiteral("パーとの差"), QStringLiteral("%+.1f"),
+                   std::floor(low / step) * step, std::ceil(high / step) * step, step);
 }
 
 }  // namespace
@@ -224,16 +249,12 @@ void StatsWindow::DrawTrend(const CourseSummary& course) {
     const auto [low, high] =
         std::minmax_element(course.againstPar.begin(), course.againstPar.end());
     // Half a round of room on either side keeps the first and the last point
-    // off the frame; the ticks fall on round numbers.
-    auto* rounds = new QValueAxis;
-    rounds->setTitleText(QStringLiteral("ラウンド"));
-    rounds->setLabelFormat(QStringLiteral("%d"));
-    rounds->setRange(0.5, course.rounds + 0.5);
-    rounds->setTickType(QValueAxis::TicksDynamic);
-    rounds->setTickAnchor(0);
-    rounds->setTickInterval(RoundsBetweenTicks(course.rounds));
-    Attach(trendChart_, line, rounds,
-           ValueAxis(QStringLiteral("パーとの差"), QStringLiteral("%+d"), *low, *high), font());
+    // off the frame.
+    const double roundStep = std::max(1.0, NiceStep(course.rounds, 8));
+    Attach(trendChart_, line,
+           NewAxis(QStringLiteral("ラウンド"), QStringLiteral("%d"), 0.5, course.rounds + 0.5,
+                   roundStep),
+           AgainstParAxis(*low, *high), font());
 }
 
 void StatsWindow::DrawHoles(const CourseSummary& course) {
@@ -253,8 +274,7 @@ void StatsWindow::DrawHoles(const CourseSummary& course) {
     holeAxis->append(holes);
     const auto [low, high] =
         std::minmax_element(course.holeOverPar.begin(), course.holeOverPar.end());
-    Attach(holeChart_, bars, holeAxis,
-           ValueAxis(QStringLiteral("パーとの差"), QStringLiteral("%+.1f"), *low, *high), font());
+    Attach(holeChart_, bars, holeAxis, MeanOverParAxis(*low, *high), font());
 }
 
 // Centred on the width the game uses.

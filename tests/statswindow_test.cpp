@@ -32,10 +32,6 @@ CourseSummary Course(int courseSet, std::vector<std::int32_t> againstPar, std::s
     return course;
 }
 
-QValueAxis* RoundAxis(const history::StatsWindow& window) {
-    return qobject_cast<QValueAxis*>(window.TrendChart()->axes(Qt::Horizontal).value(0));
-}
-
 }  // namespace
 
 class StatsWindowTest : public QObject {
@@ -64,23 +60,35 @@ private slots:
         QCOMPARE(exported.value(0).value(0).toInt(), 1);
     }
 
-    // Round numbers on the axis, at most eight of them.
-    void roundTicks_data() {
-        QTest::addColumn<int>("rounds");
-        QTest::addColumn<double>("interval");
-        QTest::newRow("one") << 1 << 1.0;
-        QTest::newRow("eight") << 8 << 1.0;
-        QTest::newRow("nine") << 9 << 2.0;
-        QTest::newRow("81") << 81 << 10.0;
-        QTest::newRow("90") << 90 << 20.0;
-        QTest::newRow("ten thousand") << 10000 << 2000.0;
+    // Ticks on whole numbers of rounds and strokes, par always in the range,
+    // and no point on the frame.
+    void axes_data() {
+        QTest::addColumn<QList<int>>("againstPar");
+        QTest::addColumn<double>("roundStep");
+        QTest::addColumn<QList<double>>("againstParAxis");  // from, to, step
+        QTest::newRow("one round at par") << QList<int>{0} << 1.0 << QList<double>{-1, 1, 1};
+        QTest::newRow("eight rounds") << QList<int>(8, 3) << 1.0 << QList<double>{0, 4, 1};
+        QTest::newRow("nine rounds") << QList<int>(9, 7) << 2.0 << QList<double>{0, 8, 2};
+        QTest::newRow("over par") << QList<int>{7, 27, 12} << 1.0 << QList<double>{0, 30, 5};
+        QTest::newRow("both sides") << QList<int>{-4, 9} << 1.0 << QList<double>{-5, 10, 5};
+        QTest::newRow("ten thousand rounds")
+            << QList<int>(10000, 12) << 2000.0 << QList<double>{0, 14, 2};
     }
-    void roundTicks() {
-        QFETCH(int, rounds);
-        history::StatsWindow window({Course(0, std::vector<std::int32_t>(rounds, 1), 0)}, 19200);
-        QCOMPARE(RoundAxis(window)->min(), 0.5);
-        QCOMPARE(RoundAxis(window)->max(), rounds + 0.5);
-        QTEST(RoundAxis(window)->tickInterval(), "interval");
+    void axes() {
+        QFETCH(QList<int>, againstPar);
+        QFETCH(QList<double>, againstParAxis);
+        const int rounds = int(againstPar.size());
+        history::StatsWindow window(
+            {Course(0, std::vector<std::int32_t>(againstPar.begin(), againstPar.end()), 0)}, 19200);
+        const auto* roundAxis =
+            qobject_cast<QValueAxis*>(window.TrendChart()->axes(Qt::Horizontal).value(0));
+        QCOMPARE(roundAxis->min(), 0.5);
+        QCOMPARE(roundAxis->max(), rounds + 0.5);
+        QTEST(roundAxis->tickInterval(), "roundStep");
+        const auto* parAxis =
+            qobject_cast<QValueAxis*>(window.TrendChart()->axes(Qt::Vertical).value(0));
+        QCOMPARE((QList<double>{parAxis->min(), parAxis->max(), parAxis->tickInterval()}),
+                 againstParAxis);
     }
 
     void withNothingKeptItWelcomes() {
