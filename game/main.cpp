@@ -13,6 +13,7 @@
 #include "platform/Fonts.h"
 #include "platform/Messages.h"
 #include "platform/Program.h"
+#include "platform/QtTexts.h"
 #include "settings/Settings.h"
 
 namespace {
@@ -57,6 +58,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(QStringLiteral(QUORVANE_VERSION));
     QApplication::setWindowIcon(game::AppIcon());
     platform::InstallFontSubstitutes();
+    platform::InstallJapaneseQtTexts();
     platform::EndAtOnceWhenDisplayLost();
 
     // A second instance ends silently, whatever its command line.
