@@ -1,0 +1,132 @@
+#!/usr/bin/env bash
+# Plays a round of a short custom course, then reads it back: from the
+# terminal while the score window is still up (the round is kept before it
+# shows), and through 成績... in the start dialog of the next run, whose
+# window exports the round as CSV through the desktop's file dialog.
+# E2E_SHOTS=<folder> keeps screenshots of the statistics window and the
+# file dialog.
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+
+prepare_game "$1"
+messages="$E2E_DIR/messages.log"
+# On a 1024-pixel screen the cup lies two cells from the tee and water covers
+# the rest: a strong shot lands in the water and is put back over the cup.
+for _ in $(seq 18); do printf '@2TP%s\r\n' "$(printf 'W%.0s' {1..98})"; done >"$E2E_DIR/USER.TXT"
+printf '[Setting]\r\nCourse=*\r\n' >"$E2E_DIR/QVN.ini"
+start_desktop 1024x768
+
+start_game() {
+    QUORVANE_MESSAGE_LOG="$messages" "$E2E_DIR/quorvane" >>"$E2E_DIR/out.log" 2>&1 &
+    game=$!
+    E2E_PIDS+=("$game")
+    start="$(wait_window '^Quorvane$' 20)" || fail "the start dialog did not appear"
+    xdotool windowactivate --sync "$start"
+}
+
+wait_ended() {
+    for _ in $(seq 100); do
+        kill -0 "$game" 2>/dev/null || return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# Red pixels in the power gauge's top row (2 a unit), green ones in the
+# loft gauge's (1.2 a unit).
+gauge_pixels() {
+    import -window "$1" -crop "62x1+64+$2" -depth 8 txt:- 2>/dev/null | grep -c "$3" || true
+}
+
+# Presses Space once the gauge has grown to the pixels asked for.
+press_at() {
+    local bar="$1" row="$2" colour="$3" pixels="$4"
+    for _ in $(seq 100); do
+        (($(gauge_pixels "$bar" "$row" "$colour") >= pixels)) && break
+    done
+    xdotool key space
+}
+
+# Power about 20 and loft about 25: into the water, whatever the machine's pace.
+play_shot() {
+    xdotool key space
+    press_at "$1" 3 '#FF0000' 40
+    press_at "$1" 8 '#00FF00' 30
+}
+
+start_game
+xdotool key Return
+deadline=$((SECONDS + 200))
+shots=0 score=""
+while [[ -z "$score" ]]; do
+    ((SECONDS < deadline)) || fail "the round did not end within 200 s: $shots shots"
+    kill -0 "$game" 2>/dev/null || fail "the game ended before the score window: $(cat "$E2E_DIR/out.log")"
+    for id in $(xdotool search --onlyvisible --name '^Quorvane( [#@*][0-9].*)?$' 2>/dev/null || true); do
+        name="$(xdotool getwindowname "$id" 2>/dev/null || true)"
+        if [[ "$name" == "Quorvane *"[0-9]* ]]; then
+            wait_focus "$id" 5 || fail "the bar '$name' did not take the keyboard focus"
+            play_shot "$id"
+            wait_gone "$id" 10 || fail "the bar '$name' stayed open after three presses"
+            shots=$((shots + 1))
+        elif [[ "$name" == "Quorvane" ]]; then
+            read -r _ _ _ height <<<"$(window_geometry "$id")"
+            if ((height > 400)); then
+                score="$id"
+            else
+                xdotool windowactivate --sync "$id" key Return
+                wait_gone "$id" 10 || fail "a message box stayed open after Return"
+            fi
+        fi
+        break
+    done
+done
+mapfile -t strokes < <(grep -oE '^Quorvane\|[0-9]+打で入りました！' "$messages" | grep -oE '[0-9]+')
+((${#strokes[@]} == 18)) || fail "expected 18 hole-outs, the log has ${#strokes[@]}"
+total=0
+for n in "${strokes[@]}"; do total=$((total + n)); done
+against=$((total - 36))
+((against > 0)) && against="+$against"
+((against == 0)) && against="±0"
+echo "round over after $shots shots: ${strokes[*]} (total $total, $against)"
+
+# Kept before the score window showed: a terminal reads it back at once.
+stats="$(env -u DISPLAY "$E2E_DIR/quorvane" --stats)" || fail "--stats failed: $stats"
+[[ "$stats" == "自作コース：1ラウンド  ベスト $against  平均 $against.0  池 "* ]] ||
+    fail "--stats does not show the round: $stats"
+echo "$stats"
+
+# "終了" at 360,7440 twips in the score window's client area.
+xdotool mousemove --window "$score" 53 507 click 1
+wait_ended || fail "the program did not end after \"終了\""
+
+# The next run: "成績..." at 2610,885 twips in the start dialog.
+start_game
+xdotool mousemove --window "$start" 200 70 click 1
+window="$(wait_window '^Quorvane 成績$' 15)" || fail "the statistics window did not open"
+read -r _ _ width height <<<"$(window_geometry "$window")"
+save_shot statistics
+# "CSVに書き出す..." in its bottom left corner.
+xdotool mousemove --window "$window" 60 $((height - 23)) click 1
+dialog="$(wait_window '^成績をCSVに書き出す$' 15)" || fail "the file dialog did not open"
+save_shot file-dialog
+csv="$E2E_DIR/rounds.csv"
+xdotool windowactivate --sync "$dialog" key ctrl+a type "$csv"
+xdotool key Return
+wait_gone "$dialog" 10 || fail "the file dialog stayed open"
+for _ in $(seq 50); do [[ -s "$csv" ]] && break; sleep 0.1; done
+[[ -s "$csv" ]] || fail "no CSV was written"
+xdotool windowactivate --sync "$window" key Escape
+wait_gone "$window" 10 || fail "Escape did not close the statistics window"
+xdotool windowactivate --sync "$start" key Escape
+wait_ended || fail "the program did not end when the start dialog was left"
+
+[[ "$(head -n1 "$csv")" == $'ラウンド,日時,コース,ホール,パー,打数,ペナルティ,バンカー,木\r' ]] ||
+    fail "the CSV has no header: $(head -n1 "$csv")"
+((($(wc -l <"$csv")) == 19)) || fail "the CSV does not hold 18 holes: $(cat "$csv")"
+exported="$(tail -n +2 "$csv" | cut -d, -f6 | tr '\n' ' ')"
+[[ "$exported" == "${strokes[*]} " ]] || fail "the CSV's strokes $exported are not the round's ${strokes[*]}"
+penalties="$(tail -n +2 "$csv" | awk -F, '{ n += $7 } END { print n }')"
+[[ "$stats" == *"池 ${penalties}回"* ]] || fail "the CSV's $penalties penalties are not the window's: $stats"
+tail -n +2 "$csv" | awk -F, '$1 != 1 || $3 != "自作コース" || $5 != 2 { exit 1 }' ||
+    fail "the CSV's rows are not those of round 1 of the custom course: $(cat "$csv")"
+echo "history_e2e passed"
