@@ -22,7 +22,6 @@ public:
     QRadioButton* CourseButton(int courseSet) const { return courseButtons_[courseSet]; }
     QPushButton* OkButton() const { return okButton_; }
     QPushButton* QuitButton() const { return quitButton_; }
-    QPushButton* StatisticsButton() const { return statisticsButton_; }
 
 signals:
     // "成績..." was pressed; the dialog stays open underneath the window.

@@ -1,7 +1,6 @@
-// Which rounds the game keeps and when, what the player is told when the
-// history fails, and the statistics window's export.
+// Which rounds the game keeps and when, and what the player is told when the
+// history fails.
 #include <QApplication>
-#include <QDir>
 #include <QTest>
 #include <QTimer>
 
@@ -9,7 +8,6 @@
 #include "game/Game.h"
 #include "history/RoundStore.h"
 #include "history/StatsWindow.h"
-#include "platform/SaveDialog.h"
 #include "scorecard/ScoreWindow.h"
 #include "tests/support/BarPlayer.h"
 #include "tests/support/ShortHole.h"
@@ -138,36 +136,6 @@ private slots:
         QCOMPARE(env.messages.size(), 1);
         QCOMPARE(shown, u"成績を読めませんでした。成績のファイル %1 を開けません。"_s.arg(
                             env.filePath(u"folder.sqlite"_s)));
-    }
-
-    void exportWritesTheCourseWhereThePlayerChose() {
-        testing::TestEnvironment env;
-        game::RoundHistory history;
-        history::RoundRecord round;
-        round.courseSet = 1;
-        round.holes.fill({4, 5, 0, 0, 0});
-        history.Keep(round, platform::Focus::Take);
-        QString suggested;
-        QString target = env.filePath(u"rounds.csv"_s);
-        platform::SetSavePathHook([&](const QString& path) {
-            suggested = path;
-            return std::optional<QString>(target);
-        });
-        QTimer poller;
-        WhenOpen<history::StatsWindow>(poller, [&](history::StatsWindow& window) {
-            window.ExportButton()->click();
-            target = env.filePath(u"no such folder/rounds.csv"_s);
-            window.ExportButton()->click();
-            window.close();
-        });
-        history.ShowStatistics(19200);
-        QCOMPARE(suggested, QDir::home().filePath(u"成績_本格コース.csv"_s));
-        const QList<QByteArray> lines = env.readFile(u"rounds.csv"_s).split('\n');
-        QCOMPARE(lines.size(), 1 + 18 + 1);
-        QVERIFY(lines[1].startsWith("1,"));
-        QVERIFY(lines[1].endsWith(",本格コース,1,4,5,0,0,0\r"));
-        QCOMPARE(env.messages.size(), 1);
-        QVERIFY(env.messages[0].endsWith(u"rounds.csv に書き出せませんでした。"_s));
     }
 };
 

@@ -7,15 +7,12 @@
 
 #include "game/RoundHistory.h"
 #include "game/StartUp.h"
-#include "history/StatsWindow.h"
 #include "platform/Fonts.h"
 #include "platform/Screen.h"
 #include "platform/TextFit.h"
 #include "settings/Settings.h"
 #include "settings/StartDialog.h"
 #include "tests/support/TestEnvironment.h"
-
-using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -109,28 +106,6 @@ private slots:
         }));
         QVERIFY(!ChooseWith([](settings::StartDialog& dialog) { dialog.close(); }));
         QCOMPARE(env.readFile("QVN.ini"), QByteArray("; mine\r\n[Setting]\r\nCourse=@\r\n"));
-    }
-
-    // The window opens over the dialog, which waits for it and stays open.
-    void statisticsOpenOverTheDialog() {
-        testing::TestEnvironment env;
-        QString welcome;
-        QTimer closer;
-        connect(&closer, &QTimer::timeout, [&] {
-            auto* window = qobject_cast<history::StatsWindow*>(QApplication::activeModalWidget());
-            if (!window) return;
-            welcome = window->Figure(u"welcome"_s);
-            window->close();
-        });
-        closer.start(1);
-        bool stillOpen = false;
-        QVERIFY(!ChooseWith([&](settings::StartDialog& dialog) {
-            dialog.StatisticsButton()->click();
-            stillOpen = dialog.isVisible();
-            dialog.QuitButton()->click();
-        }));
-        QVERIFY(welcome.startsWith(u"まだ成績がありません。"_s));
-        QVERIFY(stillOpen);
     }
 
     void aRefusedCustomCourseKeepsTheDialogOpen() {
