@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "platform/BoldLabel.h"
 #include "platform/Screen.h"
 #include "platform/TextFit.h"
 #include "platform/Twips.h"
@@ -40,7 +41,8 @@ AboutWindow::AboutWindow(const QPixmap& icon, int gameWidthTwips)
     picture->setPixmap(icon);
     picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     platform::PlaceControl(picture, 180, 210, 480, 480);
-    QLabel* name = NewLabel(this, QStringLiteral("Quorvane"), font());
+    auto* name = new platform::BoldLabel(QStringLiteral("Quorvane"), this);
+    name->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     name->setObjectName(QStringLiteral("nameLabel"));
     platform::PlaceControl(name, 825, 150, 1995, 285);
     QLabel* version =
