@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "platform/BoldLabel.h"
+#include "platform/FixedDialog.h"
 #include "platform/Screen.h"
 #include "platform/TextFit.h"
 #include "platform/Twips.h"
@@ -32,8 +33,7 @@ QFont Font(const QString& family, double points, bool bold) {
 AboutWindow::AboutWindow(const QPixmap& icon, int gameWidthTwips)
     : gameWidthTwips_(gameWidthTwips) {
     setWindowTitle(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowFlags(platform::kFixedDialogFlags);
     setFont(Font(QStringLiteral("ＭＳ Ｐ明朝"), 11.25, true));
     platform::SetClientSizeTwips(this, 3945, 1125);
 

@@ -64,6 +64,22 @@ wait_gone "$bar" 5 || fail "the bar stayed open after the restart"
 bar="$(wait_window '^Quorvane #01 .*: 001$' 10)" || fail "no bar for stroke 1 after the restart"
 echo "restart from the bar: back at hole 1, stroke 1"
 
+# The about window minimised by the window manager: a click on the bar brings
+# it back in front, and its OK still ends it.
+wait_focus "$bar" 5 || fail "the bar after the restart did not take the focus"
+menu_on_bar "$bar"
+xdotool key Down Down Down Return
+about="$(wait_window '^ﾊﾞｰｼﾞｮﾝ情報$' 5)" || fail "the about window did not appear"
+xdotool windowminimize "$about"
+wait_gone "$about" 5 || fail "the about window was not minimised"
+read -r x y _ _ <<<"$(window_geometry "$bar")"
+xdotool mousemove $((x + 30)) $((y + 7)) click 1
+wait_window '^ﾊﾞｰｼﾞｮﾝ情報$' 5 >/dev/null || fail "a click on the bar did not bring the about window back"
+wait_focus "$about" 5 || fail "the about window came back without the keyboard"
+xdotool key Return
+wait_gone "$about" 5 || fail "OK did not close the about window"
+echo "about window minimised, brought back by a click on the bar, closed"
+
 # The pause: nothing of the game shows but the clock; afterwards every window
 # is exactly where it was.
 wait_focus "$bar" 5 || fail "the bar after the restart did not take the focus"
