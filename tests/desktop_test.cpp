@@ -32,6 +32,7 @@ private slots:
         QTest::newRow("stored, halves to even")
             << u"300.5"_s << u"401.5"_s << 19200 << QPoint(300, 402);
         QTest::newRow("negative left") << u"-300"_s << u"500"_s << 19200 << QPoint(0, 500);
+        QTest::newRow("negative top") << u"300"_s << u"-450"_s << 19200 << QPoint(300, 0);
         QTest::newRow("top below the screen")
             << u"300"_s << u"99999"_s << 19200 << QPoint(300, 12000 - 480);
         QTest::newRow("right of the game's width")

@@ -21,6 +21,10 @@ e2e_cleanup() {
 
 fail() {
     echo "FAIL: $*" >&2
+    if [[ -s "${E2E_DIR:-}/out.log" ]]; then
+        echo "The game's output:" >&2
+        tail -n 20 "$E2E_DIR/out.log" >&2
+    fi
     if [[ -n "${DISPLAY:-}" ]]; then import -window root "${E2E_SHOT:-/tmp/quorvane-e2e-fail.png}" 2>/dev/null || true; fi
     exit 1
 }
