@@ -24,34 +24,23 @@ start_game() {
     xdotool windowactivate --sync "$start"
 }
 
-wait_ended() {
-    for _ in $(seq 100); do
-        kill -0 "$game" 2>/dev/null || return 0
-        sleep 0.1
-    done
-    return 1
-}
+game_ended() { ! kill -0 "$game" 2>/dev/null; }
 
-# Red pixels in the power gauge's top row (2 a unit), green ones in the
-# loft gauge's (1.2 a unit).
-gauge_pixels() {
-    import -window "$1" -crop "62x1+64+$2" -depth 8 txt:- 2>/dev/null | grep -c "$3" || true
-}
-
-# Presses Space once the gauge has grown to the pixels asked for.
-press_at() {
-    local bar="$1" row="$2" colour="$3" pixels="$4"
-    for _ in $(seq 100); do
-        (($(gauge_pixels "$bar" "$row" "$colour") >= pixels)) && break
-    done
-    xdotool key space
+# True once the gauge's top row shows that many pixels of its colour: red
+# for power (2 a unit), green for loft (1.2 a unit).
+gauge_reaches() {
+    local pixels
+    pixels="$(import -window "$1" -crop "62x1+64+$2" -depth 8 txt:- 2>/dev/null | grep -c "$3")"
+    ((pixels >= $4))
 }
 
 # Power about 20 and loft about 25: into the water, whatever the machine's pace.
 play_shot() {
     xdotool key space
-    press_at "$1" 3 '#FF0000' 40
-    press_at "$1" 8 '#00FF00' 30
+    wait_until 5 gauge_reaches "$1" 3 '#FF0000' 40 || fail "the power gauge did not rise"
+    xdotool key space
+    wait_until 5 gauge_reaches "$1" 8 '#00FF00' 30 || fail "the loft gauge did not rise"
+    xdotool key space
 }
 
 start_game
@@ -97,7 +86,7 @@ echo "$stats"
 
 # "終了" at 360,7440 twips in the score window's client area.
 xdotool mousemove --window "$score" 53 507 click 1
-wait_ended || fail "the program did not end after \"終了\""
+wait_until 10 game_ended || fail "the program did not end after \"終了\""
 
 # The next run: "成績..." at 2610,885 twips in the start dialog.
 start_game
@@ -113,12 +102,11 @@ csv="$E2E_DIR/rounds.csv"
 xdotool windowactivate --sync "$dialog" key ctrl+a type "$csv"
 xdotool key Return
 wait_gone "$dialog" 10 || fail "the file dialog stayed open"
-for _ in $(seq 50); do [[ -s "$csv" ]] && break; sleep 0.1; done
-[[ -s "$csv" ]] || fail "no CSV was written"
+wait_until 5 test -s "$csv" || fail "no CSV was written"
 xdotool windowactivate --sync "$window" key Escape
 wait_gone "$window" 10 || fail "Escape did not close the statistics window"
 xdotool windowactivate --sync "$start" key Escape
-wait_ended || fail "the program did not end when the start dialog was left"
+wait_until 10 game_ended || fail "the program did not end when the start dialog was left"
 
 [[ "$(head -n1 "$csv")" == $'ラウンド,日時,コース,ホール,パー,打数,ペナルティ,バンカー,木\r' ]] ||
     fail "the CSV has no header: $(head -n1 "$csv")"
