@@ -125,10 +125,7 @@ private slots:
     // the high score; the program ends when its window closes.
     void lastHoleEndsTheRound() {
         testing::TestEnvironment env;
-        QByteArray course;
-        for (int hole = 0; hole < 18; ++hole)
-            course += "@" + testing::ShortHole().toLatin1() + "\r\n";
-        env.writeFile(u"USER.TXT"_s, course);
+        env.writeFile(u"USER.TXT"_s, testing::ShortUserCourse());
         settings::Settings settings = testing::StandardSettings();
         settings.courseSet = 2;
         game::Game game(settings, QString());

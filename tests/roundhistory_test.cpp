@@ -62,10 +62,7 @@ private slots:
     void finishedRoundsAreKeptOnce() {
         QFETCH(QString, how);
         testing::TestEnvironment env;
-        QByteArray course;
-        for (int hole = 0; hole < 18; ++hole)
-            course += "@" + testing::ShortHole().toLatin1() + "\r\n";
-        env.writeFile(u"USER.TXT"_s, course);
+        env.writeFile(u"USER.TXT"_s, testing::ShortUserCourse());
         settings::Settings settings = testing::StandardSettings();
         settings.courseSet = 2;
         game::Game game(settings, how == u"command line"_s ? testing::ShortHole() : QString());

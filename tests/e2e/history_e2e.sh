@@ -30,7 +30,7 @@ game_ended() { ! kill -0 "$game" 2>/dev/null; }
 # for power (2 a unit), green for loft (1.2 a unit).
 gauge_reaches() {
     local pixels
-    pixels="$(import -window "$1" -crop "62x1+64+$2" -depth 8 txt:- 2>/dev/null | grep -c "$3")"
+    pixels="$(import -window "$1" -crop "62x1+64+$2" -depth 8 txt:- 2>/dev/null | grep -c "$3" || true)"
     ((pixels >= $4))
 }
 
@@ -45,30 +45,8 @@ play_shot() {
 
 start_game
 xdotool key Return
-deadline=$((SECONDS + 200))
-shots=0 score=""
-while [[ -z "$score" ]]; do
-    ((SECONDS < deadline)) || fail "the round did not end within 200 s: $shots shots"
-    kill -0 "$game" 2>/dev/null || fail "the game ended before the score window: $(cat "$E2E_DIR/out.log")"
-    for id in $(xdotool search --onlyvisible --name '^Quorvane( [#@*][0-9].*)?$' 2>/dev/null || true); do
-        name="$(xdotool getwindowname "$id" 2>/dev/null || true)"
-        if [[ "$name" == "Quorvane *"[0-9]* ]]; then
-            wait_focus "$id" 5 || fail "the bar '$name' did not take the keyboard focus"
-            play_shot "$id"
-            wait_gone "$id" 10 || fail "the bar '$name' stayed open after three presses"
-            shots=$((shots + 1))
-        elif [[ "$name" == "Quorvane" ]]; then
-            read -r _ _ _ height <<<"$(window_geometry "$id")"
-            if ((height > 400)); then
-                score="$id"
-            else
-                xdotool windowactivate --sync "$id" key Return
-                wait_gone "$id" 10 || fail "a message box stayed open after Return"
-            fi
-        fi
-        break
-    done
-done
+play_to_score_window 200 play_shot
+score="$score_window"
 mapfile -t strokes < <(grep -oE '^Quorvane\|[0-9]+打で入りました！' "$messages" | grep -oE '[0-9]+')
 ((${#strokes[@]} == 18)) || fail "expected 18 hole-outs, the log has ${#strokes[@]}"
 total=0
