@@ -1,6 +1,7 @@
 // Which rounds the game keeps and when, and what the player is told when the
 // history fails.
 #include <QApplication>
+#include <QDir>
 #include <QTest>
 #include <QTimer>
 
@@ -50,7 +51,8 @@ class RoundHistoryTest : public QObject {
     Q_OBJECT
 private slots:
     // Kept once, as the score window opens; a command-line hole, the demo and
-    // a round given up are not.
+    // a round given up are not. A history that cannot be written changes
+    // nothing else: the round ends as always, with its high score.
     void finishedRoundsAreKeptOnce_data() {
         QTest::addColumn<QString>("how");
         QTest::addColumn<int>("kept");
@@ -58,11 +60,17 @@ private slots:
         QTest::newRow("hole from the command line") << u"command line"_s << 0;
         QTest::newRow("demo") << u"demo"_s << 0;
         QTest::newRow("restarted on the last hole") << u"restart"_s << 0;
+        QTest::newRow("history cannot be written") << u"blocked"_s << 0;
     }
     void finishedRoundsAreKeptOnce() {
         QFETCH(QString, how);
         testing::TestEnvironment env;
         env.writeFile(u"USER.TXT"_s, testing::ShortUserCourse());
+        const QFileInfo folder(QFileInfo(game::RoundHistory::DefaultPath()).absolutePath());
+        if (how == u"blocked"_s) {
+            QDir().mkpath(folder.absolutePath());
+            QFile(folder.filePath()).open(QIODevice::WriteOnly);  // a file where it should be
+        }
         settings::Settings settings = testing::StandardSettings();
         settings.courseSet = 2;
         game::Game game(settings, how == u"command line"_s ? testing::ShortHole() : QString());
@@ -78,6 +86,7 @@ private slots:
         game.Round().holeStrokes[1] = 7;
         game.Round().holeHazards[1] = {2, 1, 3};
         std::optional<std::size_t> keptAsTheWindowOpened;
+        int endedWith = -1;
         QTimer closer;
         WhenOpen<scorecard::ScoreWindow>(closer, [&](scorecard::ScoreWindow& window) {
             if (!keptAsTheWindowOpened) keptAsTheWindowOpened = Kept().size();
@@ -91,12 +100,18 @@ private slots:
         try {
             for (int turn = 0; turn < 200 && game.Round().currentHole == 18; ++turn)
                 game.NextTurn();
-        } catch (const testing::ProgramEnded&) {
+        } catch (const testing::ProgramEnded& end) {
+            endedWith = end.exitCode;
         }
         QFETCH(int, kept);
         const std::vector<history::RoundRecord> rounds = Kept();
         QCOMPARE(int(rounds.size()), kept);
         if (how == u"restart"_s) QCOMPARE(game.Round().currentHole, 1);
+        if (how == u"blocked"_s) {
+            QCOMPARE(endedWith, 0);
+            QVERIFY(env.readFile(u"QVN.ini"_s).contains("HISCORE*="));
+            QVERIFY(env.messages.last().contains(u"このラウンドは成績に残せませんでした。"_s));
+        }
         if (!kept) return;
         QCOMPARE(keptAsTheWindowOpened, std::optional<std::size_t>(1));
         const history::RoundRecord& round = rounds[0];
