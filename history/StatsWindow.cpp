@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/FixedDialog.h"
 #include "platform/Screen.h"
 #include "platform/Twips.h"
 
@@ -120,8 +121,7 @@ StatsWindow::StatsWindow(std::vector<CourseSummary> courses, int gameWidthTwips,
                          const QString& problem)
     : courses_(std::move(courses)), gameWidthTwips_(gameWidthTwips) {
     setWindowTitle(QStringLiteral("Quorvane 成績"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                   Qt::WindowMaximizeButtonHint);
+    setWindowFlags(platform::kFixedDialogFlags);
     setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 10));
     closeButton_ = new QPushButton(QStringLiteral("閉じる"), this);
     closeButton_->setDefault(true);
@@ -151,7 +151,7 @@ void StatsWindow::BuildEmpty(const QString& problem) {
     message->addWidget(welcome, 1);
     layout->addLayout(message);
     layout->addWidget(closeButton_, 0, Qt::AlignRight);
-    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void StatsWindow::BuildCourses() {
@@ -199,6 +199,9 @@ void StatsWindow::BuildCourses() {
     connect(courseChoice_, &QComboBox::currentIndexChanged, this, &StatsWindow::ShowCourse);
     connect(exportButton_, &QPushButton::clicked, this,
             [this] { emit exportRequested(ShownCourse()); });
+    // The charts grow with the window, up to the whole screen.
+    setWindowFlags((platform::kFixedDialogFlags & ~Qt::MSWindowsFixedSizeDialogHint) |
+                   Qt::WindowMaximizeButtonHint);
     resize(760, 660);
 }
 
