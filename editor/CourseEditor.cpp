@@ -115,7 +115,12 @@ void CourseEditor::Refresh() {
                      LineFor(hole_, row, draft_.IsNew(hole_)));
     if (!field_) return;
     field_->ShowHole(row, CurrentTrees());
-    field_->Input().SetGuide({field_->CellWidth(), LastLaidOutCell(row), cursorColumn_});
+    StripGuide guide{field_->CellWidth(), LastLaidOutCell(row), cursorColumn_, {}};
+    for (const holeview::Placement& bunker : field_->Plan().bunkers)
+        guide.hazards.append({bunker.left, bunker.width, false});
+    for (const holeview::Placement& water : field_->Plan().waters)
+        guide.hazards.append({water.left, water.width, true});
+    field_->Input().SetGuide(guide);
 }
 
 void CourseEditor::MarkHole(int hole) {

@@ -211,7 +211,9 @@ void EditorWindow::MarkHole(int hole, bool isNew, const QString& warnings) {
     }
     button->setText(caption);
     button->setToolTip(tip.join(u'\n'));
-    button->setStyleSheet(warnings.isEmpty() ? QString() : QStringLiteral("color: #c00000;"));
+    // Setting a style sheet restyles the button even when it is the same.
+    const QString style = warnings.isEmpty() ? QString() : QStringLiteral("color: #c00000;");
+    if (button->styleSheet() != style) button->setStyleSheet(style);
 }
 
 void EditorWindow::PlaceAbove(std::int32_t bottomTwips, std::int32_t screenWidth) {

@@ -17,6 +17,8 @@ const QColor kUnderPointer(255, 232, 120);
 const QColor kTick(150, 160, 172);
 const QColor kTenthTick(70, 80, 92);
 const QColor kCursor(0, 0, 160);
+const QColor kSand(236, 206, 150);
+const QColor kWater(170, 196, 250);
 
 }  // namespace
 
@@ -32,8 +34,9 @@ void StripInput::Place(std::int32_t groundY, std::int32_t screenWidth) {
 }
 
 void StripInput::SetGuide(const StripGuide& guide) {
+    if (guide == guide_) return;
     guide_ = guide;
-    update();
+    Redraw();
 }
 
 QRectF StripInput::ColumnRect(int column) const {
@@ -49,17 +52,42 @@ int StripInput::ColumnUnder(const QMouseEvent* event) const {
 void StripInput::SetPointerColumn(std::optional<int> column) {
     if (column == pointerColumn_) return;
     pointerColumn_ = column;
+    Redraw();
+}
+
+void StripInput::Redraw() {
+    picture_ = QPixmap();
     update();
 }
 
-void StripInput::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
+// Every window of the hole stands over the band: each one moved exposes a
+// piece of it, which is copied from the picture rather than drawn again.
+void StripInput::paintEvent(QPaintEvent* event) {
+    const qreal scale = devicePixelRatioF();
+    if (picture_.isNull() || picture_.deviceIndependentSize() != QSizeF(size()) ||
+        picture_.devicePixelRatio() != scale) {
+        picture_ = QPixmap((QSizeF(size()) * scale).toSize());
+        picture_.setDevicePixelRatio(scale);
+        QPainter painter(&picture_);
+        Draw(painter);
+    }
+    QPainter(this).drawPixmap(event->rect(), picture_, QRectF(event->rect()));
+}
+
+void StripInput::Draw(QPainter& painter) {
     painter.fillRect(rect(), kBand);
     if (guide_.cellWidth <= 0) return;
     if (guide_.lastCell + 1 < kColumns) {
         const QRectF outside = ColumnRect(guide_.lastCell + 1);
         painter.fillRect(QRectF(outside.left(), 0, width() - outside.left(), height()),
                          kOutsideHole);
+    }
+    const double twipsPerPixel = platform::TwipsPerPixelX();
+    for (const HazardSpan& hazard : guide_.hazards) {
+        const int left = platform::Floor(hazard.left / twipsPerPixel);
+        const int right = platform::Floor((hazard.left + hazard.width) / twipsPerPixel);
+        painter.fillRect(QRectF(left, height() / 2.0, right - left, height()),
+                         hazard.water ? kWater : kSand);
     }
     if (pointerColumn_) painter.fillRect(ColumnRect(*pointerColumn_), kUnderPointer);
     QFont font = painter.font();

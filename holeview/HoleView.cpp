@@ -85,8 +85,11 @@ void HoleView::PlaceFlag(double cupX) {
 void HoleView::ShowObstacle(const Placement& obstacle, std::int32_t groundY) {
     inUse_.push_back(TakeObstacleWindow());
     placed_.push_back(obstacle);
-    PlaceObstacle(*inUse_.back(), obstacle, groundY);
+    ObstacleWindow& window = *inUse_.back();
+    PlaceObstacle(window, obstacle, groundY);
     for (const platform::Box& mark : StripMarks(obstacle)) strip_.FillBox(mark);
+    Raise(window);
+    window.ShowInPlace();
 }
 
 void HoleView::PlaceObstacle(ObstacleWindow& window, const Placement& obstacle,
@@ -95,8 +98,6 @@ void HoleView::PlaceObstacle(ObstacleWindow& window, const Placement& obstacle,
     window.Move(obstacle.left, groundY - obstacle.height, obstacle.width, obstacle.height);
     window.ClearDrawing();
     for (const platform::Box& box : ObstaclePicture(obstacle)) window.FillBox(box);
-    Raise(window);
-    window.ShowInPlace();
 }
 
 void HoleView::ShowChanges(const HolePlan& plan, std::int32_t groundY) {
@@ -109,7 +110,10 @@ void HoleView::ShowChanges(const HolePlan& plan, std::int32_t groundY) {
             inUse_.push_back(TakeObstacleWindow());
             placed_.push_back(placement);
             PlaceObstacle(*inUse_.back(), placement, groundY);
+            Raise(*inUse_.back());
+            inUse_.back()->ShowInPlace();
         } else if (placed_[next] != placement) {
+            // Already shown where it stands in the stacking order.
             placed_[next] = placement;
             PlaceObstacle(*inUse_[next], placement, groundY);
         }
