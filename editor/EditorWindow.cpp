@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "courses/HoleString.h"
+#include "platform/FixedDialog.h"
 #include "platform/Numeric.h"
 #include "platform/Twips.h"
 
@@ -75,8 +76,9 @@ QHBoxLayout* NewRow(QVBoxLayout* column) {
 }  // namespace
 
 EditorWindow::EditorWindow(QUndoStack& history, const QString& fileName) {
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                   Qt::CustomizeWindowHint);
+    // Like the game's dialogs: nothing to minimise where no taskbar may show
+    // it again, and brought back by a press on the strip if it is.
+    setWindowFlags(platform::kFixedDialogFlags);
     setWindowTitle(QStringLiteral("Quorvane コース作成 - %1[*]").arg(fileName));
     setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));
     setFocusPolicy(Qt::StrongFocus);

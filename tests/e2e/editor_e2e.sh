@@ -12,14 +12,7 @@ QUORVANE_MESSAGE_LOG="$E2E_DIR/messages.log" "$E2E_DIR/quorvane" >"$E2E_DIR/out.
 game=$!
 E2E_PIDS+=("$game")
 
-# Waits up to 10 seconds for USER.TXT to hold the line.
-wait_user_line() {
-    for _ in $(seq 200); do
-        grep -qaxF "$1"$'\r' "$E2E_DIR/USER.TXT" 2>/dev/null && return 0
-        sleep 0.05
-    done
-    return 1
-}
+user_line() { grep -qaxF "$1"$'\r' "$E2E_DIR/USER.TXT" 2>/dev/null; }
 
 dialog="$(wait_window '^Quorvane$' 15)" || fail "the start dialog did not appear"
 # コース作成... lies under the course choice: 1050, 1215 twips, 1395 x 345.
@@ -42,7 +35,7 @@ wait_focus "$editor" 5 || fail "the editor lost the keyboard"
 save_shot editor
 xdotool key ctrl+s
 drawn="@4T$(printf '_%.0s' {1..18})BBBBBB$(printf '_%.0s' {1..54})P$(printf '_%.0s' {1..20})"
-wait_user_line "$drawn" || fail "USER.TXT does not hold the bunker: $(head -c 300 "$E2E_DIR/USER.TXT" 2>/dev/null)"
+wait_until 10 user_line "$drawn" || fail "USER.TXT does not hold the bunker: $(head -c 300 "$E2E_DIR/USER.TXT" 2>/dev/null)"
 (($(grep -ac '^@' "$E2E_DIR/USER.TXT") == 18)) || fail "USER.TXT does not hold 18 holes"
 
 # Saved, the editor closes without a question; the start dialog comes back
