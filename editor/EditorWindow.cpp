@@ -24,24 +24,11 @@ constexpr Tool kTools[] = {Tool::Fairway, Tool::Bunker, Tool::Water, Tool::Tree,
 
 // Space is fairway; the letters are those of the hole string.
 std::optional<Tool> ToolOfKey(int key) {
-    switch (key) {
-        case Qt::Key_Space:
-            return Tool::Fairway;
-        case Qt::Key_T:
-            return Tool::Tee;
-        case Qt::Key_P:
-            return Tool::Pin;
-        case Qt::Key_B:
-            return Tool::Bunker;
-        case Qt::Key_W:
-            return Tool::Water;
-        case Qt::Key_K:
-            return Tool::Tree;
-        case Qt::Key_E:
-            return Tool::End;
-        default:
-            return std::nullopt;
+    if (key == Qt::Key_Space) return Tool::Fairway;
+    for (Tool tool : kTools) {
+        if (tool != Tool::Fairway && LetterOf(tool) == QChar(key)) return tool;
     }
+    return std::nullopt;
 }
 
 QString KeyNameOf(Tool tool) {

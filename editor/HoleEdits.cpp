@@ -11,46 +11,22 @@ namespace {
 
 int Clamped(int cell) { return std::clamp(cell, 1, static_cast<int>(courses::kMostCells)); }
 
+struct ToolFacts {
+    char16_t letter;
+    const char16_t* name;
+};
+
+// In the order of Tool.
+constexpr ToolFacts kToolFacts[] = {{u'_', u"フェアウェイ"}, {u'T', u"ティー"}, {u'P', u"ピン"},
+                                    {u'B', u"バンカー"},     {u'W', u"池"},     {u'K', u"木"},
+                                    {u'E', u"終わり"}};
+
 }  // namespace
 
-QChar LetterOf(Tool tool) {
-    switch (tool) {
-        case Tool::Tee:
-            return u'T';
-        case Tool::Pin:
-            return u'P';
-        case Tool::Bunker:
-            return u'B';
-        case Tool::Water:
-            return u'W';
-        case Tool::Tree:
-            return u'K';
-        case Tool::End:
-            return u'E';
-        case Tool::Fairway:
-            break;
-    }
-    return u'_';
-}
+QChar LetterOf(Tool tool) { return kToolFacts[static_cast<std::size_t>(tool)].letter; }
 
 QString NameOf(Tool tool) {
-    switch (tool) {
-        case Tool::Tee:
-            return QStringLiteral("ティー");
-        case Tool::Pin:
-            return QStringLiteral("ピン");
-        case Tool::Bunker:
-            return QStringLiteral("バンカー");
-        case Tool::Water:
-            return QStringLiteral("池");
-        case Tool::Tree:
-            return QStringLiteral("木");
-        case Tool::End:
-            return QStringLiteral("終わり");
-        case Tool::Fairway:
-            break;
-    }
-    return QStringLiteral("フェアウェイ");
+    return QString::fromUtf16(kToolFacts[static_cast<std::size_t>(tool)].name);
 }
 
 QString NewHoleRow() { return QStringLiteral("4T") + QString(78, u'_') + u'P' + QString(20, u'_'); }
