@@ -90,8 +90,10 @@ EditorWindow::EditorWindow(QUndoStack& history, const QString& fileName) {
             [this](int tool) { emit toolChosen(static_cast<Tool>(tool)); });
     connect(parBox_, &QSpinBox::valueChanged, this, &EditorWindow::parChosen);
     connect(lengthBox_, &QSpinBox::valueChanged, this, &EditorWindow::lengthChosen);
+    // A number given back, the keyboard works the strip's cursor again.
     for (QSpinBox* box : {parBox_, lengthBox_}) {
         connect(box, &QSpinBox::editingFinished, this, [this] { setFocus(); });
+        connect(box, &QSpinBox::valueChanged, this, [this] { setFocus(); });
     }
 }
 
