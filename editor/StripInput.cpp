@@ -71,7 +71,9 @@ void StripInput::paintEvent(QPaintEvent* event) {
         QPainter painter(&picture_);
         Draw(painter);
     }
-    QPainter(this).drawPixmap(event->rect(), picture_, QRectF(event->rect()));
+    const QRectF exposed(event->rect());
+    QPainter(this).drawPixmap(exposed, picture_,
+                              QRectF(exposed.topLeft() * scale, exposed.size() * scale));
 }
 
 void StripInput::Draw(QPainter& painter) {

@@ -52,4 +52,20 @@ read -r px _ pw _ <<<"$(window_geometry "$bunker")"
 [[ "$px $pw" == "$bx $bw" ]] || fail "in play the bunker lies at $px, $pw wide; it was drawn at $bx, $bw wide"
 save_shot played
 [[ ! -s "$E2E_DIR/messages.log" ]] || fail "unexpected messages: $(cat "$E2E_DIR/messages.log")"
+kill "$game"
+wait "$game" 2>/dev/null || true
+
+# At scale 2, the band behind the strip shows the saved bunker's sand right
+# above its window, drawn in the screen's own pixels.
+start_desktop 2560x1600
+QT_SCALE_FACTOR=2 "$E2E_DIR/quorvane" --edit "$E2E_DIR/USER.TXT" >"$E2E_DIR/out.log" 2>&1 &
+E2E_PIDS+=($!)
+layer="$(wait_window '^Quorvane course editor strip$' 15)" || fail "no editor at scale 2"
+bunker="$(wait_window '^Quorvane bunker$' 5)" || fail "no bunker at scale 2"
+read -r lx _ _ lh <<<"$(window_geometry "$layer")"
+read -r bx _ bw _ <<<"$(window_geometry "$bunker")"
+[[ "$bx $bw" == "512 152" ]] || fail "at scale 2 the bunker lies at $bx, $bw wide, not at 512, 152 wide"
+wait_until 5 pixel_is "$layer" $((bx - lx + 4)) $((lh / 2 + 3)) "#ECCE96" ||
+    fail "at scale 2 the band shows no sand above the bunker"
+save_shot editor-scale-2
 echo "editor_e2e passed"
