@@ -7,7 +7,6 @@
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
-#include <ctime>
 #include <vector>
 
 #include "courses/CourseTables.h"
@@ -85,23 +84,6 @@ int main(int argc, char** argv) {
             emit input.released();
         }));
         windows += editor.Field()->View().Obstacles().size();
-        if (getenv("BY_TOOL")) {
-            static std::vector<QRectF> before;
-            std::vector<QRectF> now;
-            for (auto& w : editor.Field()->View().Obstacles())
-                now.push_back(QRectF(w->Left(), w->Top(), w->Width(), w->Height()));
-            int changed = 0;
-            for (std::size_t i = 0; i < now.size(); ++i)
-                if (i >= before.size() || before[i] != now[i]) ++changed;
-            before = now;
-            timespec ts;
-            clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
-            static double lastCpu = 0;
-            const double cpu = ts.tv_sec * 1e3 + ts.tv_nsec / 1e6;
-            std::printf("%d %d %.2f %d %.2f\n", int(tool), column, edits.back(), changed,
-                        cpu - lastCpu);
-            lastCpu = cpu;
-        }
     }
     std::printf("hole 1 of the full course, %.1f obstacle windows on average\n",
                 static_cast<double>(windows) / 1000);
