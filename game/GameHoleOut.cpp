@@ -34,6 +34,12 @@ void Game::CheckHoleOut() {
     round_.holeStrokes[hole] = round_.strokeCount;
     round_.holeHazards[hole] = round_.hazards;
     round_.currentHole += 1;
+    if (trying_) {
+        tryOver_ = true;
+        platform::ShowMessage(TriedHoleOutMessage(round_.strokeCount, round_.holePar[hole]), kTitle,
+                              MessageFocus());
+        return;
+    }
     const QString message =
         HoleOutMessage(round_.strokeCount, round_.holePar[hole], round_.currentHole);
     if (round_.currentHole >= 19) {

@@ -10,15 +10,17 @@
 
 namespace game {
 
-bool ChooseCourse(settings::Settings& settings, RoundHistory& history) {
+StartChoice ChooseCourse(settings::Settings& settings, RoundHistory& history) {
     settings::StartDialog dialog(settings, AppIcon().pixmap(32, 32));
     QObject::connect(&dialog, &settings::StartDialog::statisticsRequested, &dialog,
                      [&] { history.ShowStatistics(settings.screenWidth); });
-    if (dialog.exec() != QDialog::Accepted) return false;
+    const int result = dialog.exec();
+    if (result == settings::StartDialog::kEditCourse) return StartChoice::EditCourse;
+    if (result != QDialog::Accepted) return StartChoice::Leave;
     const QString code = courses::CourseSetCode(settings.courseSet);
     if (!code.isEmpty())
         settings::WriteSetting(QStringLiteral("Setting"), QStringLiteral("Course"), code);
-    return true;
+    return StartChoice::Play;
 }
 
 int GroundLine() {

@@ -4,6 +4,7 @@
 #include "game/AppIcon.h"
 #include "game/Autopilot.h"
 #include "game/CommandLine.h"
+#include "game/CourseEditing.h"
 #include "game/Game.h"
 #include "game/RoundHistory.h"
 #include "game/StartUp.h"
@@ -40,11 +41,28 @@ void PreferX11() {
     game.Play();
 }
 
+// The start dialog comes back when the course editor closes; a course just
+// saved there is the one offered.
+void ChooseCourseToPlay(settings::Settings& settings, game::RoundHistory& history) {
+    for (;;) {
+        switch (game::ChooseCourse(settings, history)) {
+            case game::StartChoice::Play:
+                return;
+            case game::StartChoice::Leave:
+                platform::EndProgram(0);
+            case game::StartChoice::EditCourse:
+                if (game::EditCourse(settings, game::CourseFilesFor(QString())))
+                    settings.courseSet = 2;
+        }
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     if (platform::IsClipboardKeeper(argc, argv)) return platform::KeepClipboard(argc, argv);
     PreferX11();
+    platform::SendPicturesInRequests();
     const game::CommandLine commandLine = game::ParseCommandLine(game::ArgumentsOf(argc, argv));
     if (const auto status = game::AnswerOnTerminal(commandLine, QUORVANE_VERSION)) return *status;
 
@@ -72,10 +90,12 @@ int main(int argc, char** argv) {
     if (commandLine.request == game::CommandLine::Request::Demo) PlayDemo();
 
     settings::Settings settings = settings::StoredSettings();
-    game::RoundHistory history;
-    if (commandLine.hole.isEmpty() && !game::ChooseCourse(settings, history)) {
+    if (commandLine.request == game::CommandLine::Request::Edit) {
+        game::EditCourse(settings, game::CourseFilesFor(commandLine.courseFile));
         platform::EndProgram(0);
     }
+    game::RoundHistory history;
+    if (commandLine.hole.isEmpty()) ChooseCourseToPlay(settings, history);
     game::Game game(settings, commandLine.hole, std::move(history));
     game.Play();
 }

@@ -23,9 +23,13 @@ QString SettingsFileToWrite(const QString& fileName);
 // Test seam: the program's folder counts as writable or not (nullopt: as it is).
 void SetProgramFolderWritable(std::optional<bool> writable);
 
-// USER.TXT beside the program, else in the per-user configuration folder; the
-// path beside the program when neither exists.
+// USER.TXT where the course editor saves it (beside the program when its
+// folder is writable, else in the per-user folder) when it is there, else the
+// other one when that is there; the place of saving when neither is.
 QString UserCourseFilePath();
+// Where the course editor saves USER.TXT; creates the per-user folder when
+// the file goes there.
+QString UserCourseFileToWrite();
 QString PerUserFolder();
 // Where the game keeps what grows as it is played (the round history):
 // $XDG_DATA_HOME/quorvane, ~/.local/share/quorvane when that is not set.

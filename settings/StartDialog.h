@@ -19,9 +19,13 @@ public:
     // the settings in place.
     StartDialog(Settings& settings, const QPixmap& icon);
 
+    // What exec() gives when the player asks for the course editor.
+    static constexpr int kEditCourse = 2;
+
     QRadioButton* CourseButton(int courseSet) const { return courseButtons_[courseSet]; }
     QPushButton* OkButton() const { return okButton_; }
     QPushButton* QuitButton() const { return quitButton_; }
+    QPushButton* EditButton() const { return editButton_; }
 
 signals:
     // "成績..." was pressed; the dialog stays open underneath the window.
@@ -41,6 +45,7 @@ private:
     QPushButton* settingsButton_;
     QPushButton* statisticsButton_;
     QPushButton* quitButton_;
+    QPushButton* editButton_;
 };
 
 }  // namespace settings
