@@ -92,7 +92,7 @@ wait_until 10 game_ended || fail "the program did not end when the start dialog 
 exported="$(tail -n +2 "$csv" | cut -d, -f6 | tr '\n' ' ')"
 [[ "$exported" == "${strokes[*]} " ]] || fail "the CSV's strokes $exported are not the round's ${strokes[*]}"
 penalties="$(tail -n +2 "$csv" | awk -F, '{ n += $7 } END { print n }')"
-[[ "$stats" == *"池 ${penalties}回"* ]] || fail "the CSV's $penalties penalties are not the window's: $stats"
+[[ "$stats" == *"池 ${penalties}回"* ]] || fail "the CSV's $penalties penalties are not those --stats counts: $stats"
 tail -n +2 "$csv" | awk -F, '$1 != 1 || $3 != "自作コース" || $5 != 2 { exit 1 }' ||
     fail "the CSV's rows are not those of round 1 of the custom course: $(cat "$csv")"
 echo "history_e2e passed"
