@@ -93,9 +93,11 @@ private slots:
     // leaves "<name>.XXXXXX" behind: the next write of that file removes it.
     void aWriteRemovesWhatKilledWritesOfTheFileLeft() {
         testing::TestEnvironment env;
-        const QStringList kept{"QVN.ini.backup",  "QVN.ini.BACKUP", "QVN.ini.aBcDe",
-                               "QVN.ini.aBcDeFg", "QVN.ini.aBc1eF", "USER.TXT.aBcDeF"};
-        for (const QString& name : kept + QStringList{"QVN.ini.aBcDeF", "QVN.ini.ZyXwVu"}) {
+        const QStringList kept{"QVN.ini.aBcDe",       "QVN.ini.aBcDeFg", "QVN.ini.aBc1eF",
+                               "QVN.ini.\u00e4BcDeF", "QVN.ini.aBc_eF",  "USER.TXT.aBcDeF"};
+        const QStringList left{"QVN.ini.aBcDeF", "QVN.ini.ZyXwVu", "QVN.ini.ABCDEF",
+                               "QVN.ini.abcdef", "QVN.ini.backup"};
+        for (const QString& name : kept + left) {
             env.writeFile(name, "[Setting]\r\n");
         }
         QVERIFY(QDir(env.folder()).mkdir(QStringLiteral("QVN.ini.FoLdEr")));
