@@ -61,7 +61,7 @@ private slots:
         const QByteArray file =
             "[Setting]\r\n;Course=@\r\n  ; PlusMinus=3\r\n#Hash=kept\r\nCourse\r\n"
             "Quoted=\" spaced \"\r\nSingle='x'\r\nMixed=\"x'\r\nLone=\"\r\nInner=a\"b\"\r\n"
-            "Course=*\r\n";
+            "Course=*\r\nEmpty=\"\"\r\n";
         QCOMPARE(Read(file, u"Setting"_s, u";Course"_s), u"<missing>"_s);
         QCOMPARE(Read(file, u"Setting"_s, u"PlusMinus"_s), u"<missing>"_s);
         QCOMPARE(Read(file, u"Setting"_s, u"#Hash"_s), u"kept"_s);
@@ -71,6 +71,7 @@ private slots:
         QCOMPARE(Read(file, u"Setting"_s, u"Mixed"_s), u"\"x'"_s);
         QCOMPARE(Read(file, u"Setting"_s, u"Lone"_s), u"\""_s);
         QCOMPARE(Read(file, u"Setting"_s, u"Inner"_s), u"a\"b\""_s);
+        QCOMPARE(Read(file, u"Setting"_s, u"Empty"_s), u""_s);
     }
 
     // Also after a UTF-8 byte order mark, which a write keeps.
