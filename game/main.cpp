@@ -41,6 +41,7 @@ void PreferX11() {
 
 int main(int argc, char** argv) {
     if (platform::IsClipboardKeeper(argc, argv)) return platform::KeepClipboard(argc, argv);
+    platform::SetInstalledLayout(QUORVANE_INSTALLED_LAYOUT);
     PreferX11();
     const game::CommandLine commandLine = game::ParseCommandLine(game::ArgumentsOf(argc, argv));
     if (const auto status = game::AnswerOnTerminal(commandLine, QUORVANE_VERSION)) return *status;
