@@ -1,5 +1,6 @@
 #include "game/Flight.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "holeview/FieldGeometry.h"
@@ -157,9 +158,19 @@ StepResult FlightStep(RoundState& round, const holeview::HolePlan& hole, std::in
     return result;
 }
 
-double PutBackBesideWater(RoundState& round, const holeview::Placement& water) {
-    const double left =
-        round.shotDirection == 1 ? water.left - 2 * kBall : water.left + water.width + 2 * kBall;
+double PutBackBesideWater(RoundState& round, const holeview::Placement& water,
+                          std::int32_t stripWidth) {
+    const double before = water.left - 2 * kBall;
+    const double after = water.left + water.width + 2 * kBall;
+    const auto onStrip = [&](double left) { return left >= 0 && left + kBall <= stripWidth; };
+    const double fromSide = round.shotDirection == 1 ? before : after;
+    const double otherSide = round.shotDirection == 1 ? after : before;
+    // Water that runs to an end of the strip has no room on that side: a ball
+    // put back off the strip could never be played onto it again.
+    double left = fromSide;
+    if (!onStrip(fromSide)) {
+        left = onStrip(otherSide) ? otherSide : std::clamp(fromSide, 0.0, stripWidth - kBall);
+    }
     round.ballX = RoundHalfEven(left);
     round.ballY = RestingTop(round);
     round.strokeCount += 1;

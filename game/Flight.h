@@ -41,8 +41,10 @@ struct StepResult {
 StepResult FlightStep(RoundState& round, const holeview::HolePlan& hole, std::int32_t screenWidth);
 
 // After the ball has sunk: back on the ground two ball widths beside the
-// water, on the side the shot came from, with a penalty stroke. Returns the
-// ball window's new left edge.
-double PutBackBesideWater(RoundState& round, const holeview::Placement& water);
+// water, on the side the shot came from (the other side when that one lies
+// off the strip), with a penalty stroke. Returns the ball window's new left
+// edge.
+double PutBackBesideWater(RoundState& round, const holeview::Placement& water,
+                          std::int32_t stripWidth);
 
 }  // namespace game

@@ -11,6 +11,7 @@
 #include "platform/Display.h"
 #include "platform/Fonts.h"
 #include "platform/Messages.h"
+#include "platform/MinimizedDialogs.h"
 #include "platform/Program.h"
 #include "settings/Settings.h"
 
@@ -54,6 +55,7 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(game::AppIcon());
     platform::InstallFontSubstitutes();
     platform::EndAtOnceWhenDisplayLost();
+    platform::BringBackMinimizedDialogsOnPress();
 
     // A second instance ends silently, whatever its command line.
     if (platform::AnotherInstanceRunning()) return 0;

@@ -5,6 +5,8 @@
 #include <QMessageBox>
 #include <QTimer>
 
+#include "platform/FixedDialog.h"
+
 namespace platform {
 namespace {
 
@@ -37,7 +39,7 @@ void ShowMessage(const QString& text, const QString& title, Focus focus) {
         return;
     }
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok);
-    box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    box.setWindowFlags(kFixedDialogFlags | Qt::WindowStaysOnTopHint);
     if (Timeout()) QTimer::singleShot(*Timeout(), &box, &QMessageBox::accept);
     if (focus == Focus::Take) {
         box.exec();

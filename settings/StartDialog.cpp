@@ -8,6 +8,7 @@
 
 #include "courses/CourseSets.h"
 #include "courses/UserCourseFile.h"
+#include "platform/FixedDialog.h"
 #include "platform/Messages.h"
 #include "platform/Numeric.h"
 #include "platform/Screen.h"
@@ -32,8 +33,7 @@ QPushButton* NewButton(const QString& caption, int top, QWidget* parent) {
 
 StartDialog::StartDialog(Settings& settings, const QPixmap& icon) : settings_(settings) {
     setWindowTitle(QStringLiteral("Quorvane"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
+    setWindowFlags(platform::kFixedDialogFlags);
     setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));
     platform::SetClientSizeTwips(this, kClientWidth, kClientHeight);
 

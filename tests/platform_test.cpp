@@ -1,8 +1,10 @@
 // The platform layer's own promises: rounding, units, code page 932, atomic writes.
+#include <QDialog>
 #include <QDir>
 #include <QTest>
 
 #include "platform/KeeperProcess.h"
+#include "platform/MinimizedDialogs.h"
 #include "platform/Numeric.h"
 #include "platform/Screen.h"
 #include "platform/TextFiles.h"
@@ -29,6 +31,25 @@ private slots:
         QCOMPARE(platform::WorkAreaBottomPx(), 760);
         QCOMPARE(platform::ScreenWidthTwips(), 19200);
         QCOMPARE(platform::ScreenHeightTwips(), 12000);
+    }
+
+    // A dialog the window manager minimised comes back, raised, at a press;
+    // one the game has closed stays closed, other windows stay as they are.
+    void minimizedDialogsComeBack() {
+        QDialog waitedOn;
+        QDialog closed;
+        QWidget tool(nullptr, Qt::Tool);
+        for (QWidget* window : std::initializer_list<QWidget*>{&waitedOn, &closed, &tool}) {
+            window->show();
+            window->setWindowState(Qt::WindowMinimized);
+        }
+        closed.hide();
+        QVERIFY(waitedOn.isMinimized());
+        platform::BringBackMinimizedDialogs();
+        QVERIFY(!waitedOn.isMinimized());
+        QVERIFY(waitedOn.isVisible());
+        QVERIFY(!closed.isVisible());
+        QVERIFY(tool.isMinimized());
     }
 
     void neighbouringTwipsRectanglesShareTheirPixelEdge() {

@@ -21,6 +21,10 @@ e2e_cleanup() {
 
 fail() {
     echo "FAIL: $*" >&2
+    if [[ -s "${E2E_DIR:-}/out.log" ]]; then
+        echo "The game's output:" >&2
+        tail -n 20 "$E2E_DIR/out.log" >&2
+    fi
     if [[ -n "${DISPLAY:-}" ]]; then import -window root "${E2E_SHOT:-/tmp/quorvane-e2e-fail.png}" 2>/dev/null || true; fi
     exit 1
 }
@@ -99,6 +103,45 @@ wait_focus() {
         sleep 0.05
     done
     return 1
+}
+
+# Runs the command every 50 ms until it succeeds, for up to $1 seconds.
+wait_until() {
+    local seconds="$1"
+    shift
+    for _ in $(seq $((seconds * 20))); do
+        "$@" && return 0
+        sleep 0.05
+    done
+    "$@"
+}
+
+# True while a pop-up of the game (a menu, a drop-down list) is open: a
+# window the window manager does not manage, with the application's name
+# (the field's windows name themselves).
+popup_open() {
+    local id
+    for id in $(xdotool search --onlyvisible --classname '^quorvane$' 2>/dev/null); do
+        [[ "$(xdotool getwindowname "$id" 2>/dev/null)" == Quorvane ]] || continue
+        xwininfo -id "$id" 2>/dev/null | grep -q 'Override Redirect State: yes' && return 0
+    done
+    return 1
+}
+popup_closed() { ! popup_open; }
+
+# The bar's two gauges, right of its labels and left of its button.
+gauge_pixels() { import -window "$1" -crop 60x13+65+1 rgb:- 2>/dev/null | md5sum; }
+# True when the bar's gauges change within a moment.
+gauges_moving() {
+    local before
+    before="$(gauge_pixels "$1")"
+    sleep 0.05
+    [[ "$(gauge_pixels "$1")" != "$before" ]]
+}
+
+# True once the window's pixel at x,y has the colour (#RRGGBB).
+pixel_is() {
+    import -window "$1" -crop "1x1+$2+$3" -depth 8 txt:- 2>/dev/null | tail -n1 | grep -qi "$4"
 }
 
 # Saves the whole screen as $E2E_SHOTS/$1.png, only when E2E_SHOTS names a folder.

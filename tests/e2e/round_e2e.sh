@@ -73,7 +73,7 @@ done
 
 read -r wx wy width height <<<"$(window_geometry "$score")"
 echo "score window at $wx,$wy, ${width}x$height"
-sleep 0.5
+wait_focus "$score" 5 || fail "the score window did not take the keyboard"
 save_shot score
 
 # "コピー" sits at 1275,7440 twips in the client area, "終了" at 360,7440,
