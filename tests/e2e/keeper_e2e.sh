@@ -9,15 +9,6 @@ prepare_game "$1"
 start_desktop 1280x800
 game="$E2E_DIR/quorvane"
 
-# Runs the command until it succeeds, up to $1 seconds.
-wait_until() {
-    local deadline=$(($(now_ms) + $1 * 1000))
-    shift
-    until "$@"; do
-        (($(now_ms) < deadline)) || return 1
-        sleep 0.05
-    done
-}
 clipboard_holds() { [[ "$(timeout 2 xclip -selection clipboard -o 2>/dev/null || true)" == "$1" ]]; }
 keepers() { pgrep -x -f "$game --keep-clipboard" || true; }
 no_keeper_left() { [[ -z "$(keepers)" ]]; }
