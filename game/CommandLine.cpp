@@ -15,6 +15,7 @@ const char kUsage[] =
     "続けて1マスに1文字（T ティー、P ピン、B バンカー、W 池、K 木、E 終わり、_ フェアウェイ）。\n"
     "100マスで帯の幅いっぱい、最大1000マスです。\n"
     "  --demo     ひとりでに回ります（展示用）\n"
+    "  --edit [ファイル]  コースを作ります（ファイルを指定しないときは USER.TXT）\n"
     "  --help     この説明を表示します\n"
     "  --version  バージョンを表示します\n";
 
@@ -63,11 +64,25 @@ void PrintLine(std::FILE* stream, QString text) {
     std::fputs(("quorvane: " + text + u'\n').toLocal8Bit().constData(), stream);
 }
 
+CommandLine EditCommandLine(const QStringList& words) {
+    if (words.size() > 1) {
+        return Refused(QStringLiteral("--edit に指定できるファイルは1つだけです。"));
+    }
+    CommandLine commandLine = Asking(CommandLine::Request::Edit);
+    commandLine.courseFile = words.value(0);
+    return commandLine;
+}
+
 }  // namespace
 
 CommandLine ParseCommandLine(const QStringList& arguments) {
     QStringList words;
+    bool edit = false;
     for (const QString& argument : arguments) {
+        if (argument == QLatin1String("--edit")) {
+            edit = true;
+            continue;
+        }
         if (argument == QLatin1String("--help")) return Asking(CommandLine::Request::Help);
         if (argument == QLatin1String("--version")) return Asking(CommandLine::Request::Version);
         if (argument == QLatin1String("--demo")) return Asking(CommandLine::Request::Demo);
@@ -78,6 +93,7 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         }
         words << argument;
     }
+    if (edit) return EditCommandLine(words);
     return HoleCommandLine(words.join(u' '));
 }
 
@@ -102,6 +118,7 @@ std::optional<int> AnswerOnTerminal(const CommandLine& commandLine, const char* 
             return std::nullopt;
         case CommandLine::Request::Play:
         case CommandLine::Request::Demo:
+        case CommandLine::Request::Edit:
             break;
     }
     if (platform::DisplayAvailable()) return std::nullopt;

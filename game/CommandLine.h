@@ -8,10 +8,12 @@
 namespace game {
 
 struct CommandLine {
-    enum class Request { Play, Demo, Help, Version, Refused };
+    enum class Request { Play, Demo, Edit, Help, Version, Refused };
     Request request = Request::Play;
     // Play: the hole string played as all 18 holes; empty: the start dialog chooses.
     QString hole;
+    // Edit: the course file to edit; empty: USER.TXT where the game reads it.
+    QString courseFile;
     // Refused: why, for the player.
     QString problem;
 };

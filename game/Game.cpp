@@ -40,6 +40,19 @@ void Game::Play() {
 
 void Game::SetUpFirstHole() {
     NewRound();
+    ShowFirstHole();
+}
+
+void Game::TryHole(const courses::TreeCycle& trees) {
+    trying_ = true;
+    menu_.OfferBackToEditor();
+    NewRound();
+    course_.trees = trees;
+    ShowFirstHole();
+    while (!tryOver_) NextTurn();
+}
+
+void Game::ShowFirstHole() {
     holeview::ShapeWindow(ball_, holeview::Shape::Ball);
     round_.groundY = GroundLine();
     ResetHole();

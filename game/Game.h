@@ -41,6 +41,10 @@ public:
     // the program runs.
     [[noreturn]] void Play();
     void SetUpFirstHole();
+    // Plays the hole given at construction once, its trees of these sizes,
+    // for the course editor: nothing is stored, and the game returns when the
+    // ball is holed or the player goes back from the game menu.
+    void TryHole(const courses::TreeCycle& trees);
 
     void NewRound();
     // Clears the previous hole, puts the ball back at the left, out of any
@@ -75,6 +79,7 @@ public:
     GameMenu& Menu() { return menu_; }
 
 private:
+    void ShowFirstHole();
     void LayOutHole();
     void FollowScreen();
     void WatchScreen(QScreen* screen);
@@ -118,9 +123,12 @@ private:
     // The bar of the stroke being aimed; a restart abandons that stroke.
     controlbar::ControlBar* openBar_ = nullptr;
     // Why the stroke being aimed was given up, once it was.
-    enum class Abandoned { ForRestart, ForNewScreen };
+    enum class Abandoned { ForRestart, ForNewScreen, ToLeave };
     std::optional<Abandoned> strokeAbandoned_;
     bool screenChanged_ = false;
+    // A hole tried from the course editor, and whether it is over.
+    bool trying_ = false;
+    bool tryOver_ = false;
     int spareWindowsWanted_ = 0;
     // The hole on the screen: its cells, and the tree sizes it started from.
     QString holeCells_;

@@ -33,6 +33,12 @@ void Game::CheckHoleOut() {
     const int hole = round_.currentHole;
     round_.holeStrokes[hole] = round_.strokeCount;
     round_.currentHole += 1;
+    if (trying_) {
+        tryOver_ = true;
+        platform::ShowMessage(TriedHoleOutMessage(round_.strokeCount, round_.holePar[hole]), kTitle,
+                              MessageFocus());
+        return;
+    }
     const QString message =
         HoleOutMessage(round_.strokeCount, round_.holePar[hole], round_.currentHole);
     if (round_.currentHole >= 19) {

@@ -19,6 +19,8 @@ GameMenu::GameMenu() {
     }
     menu_.addSeparator();
     exit_ = menu_.addAction(QStringLiteral("終了"));
+    backToEditor_ = menu_.addAction(QStringLiteral("コース作成に戻る"));
+    backToEditor_->setVisible(false);
 }
 
 std::optional<Command> GameMenu::Choose(QPoint globalPos) {
@@ -28,12 +30,18 @@ std::optional<Command> GameMenu::Choose(QPoint globalPos) {
     if (chosen == score_) return Command::ShowScore;
     if (chosen == about_) return Command::About;
     if (chosen == exit_) return Command::Exit;
+    if (chosen == backToEditor_) return Command::BackToEditor;
     return std::nullopt;
 }
 
 void GameMenu::SetRestartShown(bool shown) {
     restart_->setVisible(shown);
     restartSeparator_->setVisible(shown);
+}
+
+void GameMenu::OfferBackToEditor() {
+    exit_->setVisible(false);
+    backToEditor_->setVisible(true);
 }
 
 void GameMenu::CheckHole(int hole) {

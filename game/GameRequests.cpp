@@ -62,6 +62,10 @@ void Game::CarryOut(Command command) {
         }
         case Command::Exit:
             platform::EndProgram(0);
+        case Command::BackToEditor:
+            tryOver_ = true;
+            if (openBar_) strokeAbandoned_ = Abandoned::ToLeave;
+            break;
     }
 }
 

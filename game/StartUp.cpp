@@ -9,13 +9,15 @@
 
 namespace game {
 
-bool ChooseCourse(settings::Settings& settings) {
+StartChoice ChooseCourse(settings::Settings& settings) {
     settings::StartDialog dialog(settings, AppIcon().pixmap(32, 32));
-    if (dialog.exec() != QDialog::Accepted) return false;
+    const int result = dialog.exec();
+    if (result == settings::StartDialog::kEditCourse) return StartChoice::EditCourse;
+    if (result != QDialog::Accepted) return StartChoice::Leave;
     const QString code = courses::CourseSetCode(settings.courseSet);
     if (!code.isEmpty())
         settings::WriteSetting(QStringLiteral("Setting"), QStringLiteral("Course"), code);
-    return true;
+    return StartChoice::Play;
 }
 
 int GroundLine() {

@@ -5,9 +5,11 @@
 
 namespace game {
 
-// Shows the start dialog over the stored settings; false when the player
-// left it. On OK the chosen course set is stored.
-bool ChooseCourse(settings::Settings& settings);
+enum class StartChoice { Play, EditCourse, Leave };
+
+// Shows the start dialog over the stored settings. On OK the chosen course
+// set is stored; the course editor asked for stores nothing.
+StartChoice ChooseCourse(settings::Settings& settings);
 
 // The ground line: 50 twips above the bottom of the screen's work area.
 int GroundLine();

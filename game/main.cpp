@@ -4,6 +4,7 @@
 #include "game/AppIcon.h"
 #include "game/Autopilot.h"
 #include "game/CommandLine.h"
+#include "game/CourseEditing.h"
 #include "game/Game.h"
 #include "game/StartUp.h"
 #include "platform/ClipboardKeeper.h"
@@ -38,12 +39,29 @@ void PreferX11() {
     game.Play();
 }
 
+// The start dialog comes back when the course editor closes; a course just
+// saved there is the one offered.
+void ChooseCourseToPlay(settings::Settings& settings) {
+    for (;;) {
+        switch (game::ChooseCourse(settings)) {
+            case game::StartChoice::Play:
+                return;
+            case game::StartChoice::Leave:
+                platform::EndProgram(0);
+            case game::StartChoice::EditCourse:
+                if (game::EditCourse(settings, game::CourseFilesFor(QString())))
+                    settings.courseSet = 2;
+        }
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     if (platform::IsClipboardKeeper(argc, argv)) return platform::KeepClipboard(argc, argv);
     platform::SetInstalledLayout(QUORVANE_INSTALLED_LAYOUT);
     PreferX11();
+    platform::SendPicturesInRequests();
     const game::CommandLine commandLine = game::ParseCommandLine(game::ArgumentsOf(argc, argv));
     if (const auto status = game::AnswerOnTerminal(commandLine, QUORVANE_VERSION)) return *status;
 
@@ -66,7 +84,11 @@ int main(int argc, char** argv) {
     if (commandLine.request == game::CommandLine::Request::Demo) PlayDemo();
 
     settings::Settings settings = settings::StoredSettings();
-    if (commandLine.hole.isEmpty() && !game::ChooseCourse(settings)) platform::EndProgram(0);
+    if (commandLine.request == game::CommandLine::Request::Edit) {
+        game::EditCourse(settings, game::CourseFilesFor(commandLine.courseFile));
+        platform::EndProgram(0);
+    }
+    if (commandLine.hole.isEmpty()) ChooseCourseToPlay(settings);
     game::Game game(settings, commandLine.hole);
     game.Play();
 }

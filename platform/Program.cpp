@@ -73,13 +73,19 @@ void SetProgramFolderWritable(std::optional<bool> writable) {
 
 void SetInstalledLayout(bool installed) { ProgramSeam().installedLayout = installed; }
 
+// The file the editor saves is the one played, even where an older one lies
+// in the other place.
 QString UserCourseFilePath() {
     const QString beside = AppFolder() + QLatin1Char('/') + kUserCourseFileName;
-    if (EntryExists(beside)) return beside;
     const QString perUser = PerUserFolder() + QLatin1Char('/') + kUserCourseFileName;
-    if (EntryExists(perUser)) return perUser;
-    return beside;
+    const QString saved = SettingsBesideProgram() ? beside : perUser;
+    const QString other = SettingsBesideProgram() ? perUser : beside;
+    if (EntryExists(saved)) return saved;
+    if (EntryExists(other)) return other;
+    return saved;
 }
+
+QString UserCourseFileToWrite() { return SettingsFileToWrite(kUserCourseFileName); }
 
 bool AnotherInstanceRunning() {
     ProgramSeams& s = ProgramSeam();

@@ -26,9 +26,14 @@ void SetProgramFolderWritable(std::optional<bool> writable);
 // The installed copy is built to keep its settings per user, whoever runs it.
 void SetInstalledLayout(bool installed);
 
-// USER.TXT beside the program, else in the per-user configuration folder; the
-// path beside the program when neither exists.
+// USER.TXT where the course editor saves it (where the settings file is
+// written: beside a portable copy whose folder is writable, else in the
+// per-user folder) when it is there, else the other one when that is there;
+// the place of saving when neither is.
 QString UserCourseFilePath();
+// Where the course editor saves USER.TXT; creates the per-user folder when
+// the file goes there.
+QString UserCourseFileToWrite();
 QString PerUserFolder();
 
 // True when another instance already holds the single-instance lock.

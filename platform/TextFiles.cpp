@@ -101,17 +101,26 @@ qsizetype Utf8BomLength(const QByteArray& bytes) {
     return bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
 }
 
-QList<QByteArray> SplitLines(const QByteArray& bytes) {
-    QList<QByteArray> lines;
+QList<LineSpan> LineSpans(const QByteArray& bytes) {
+    QList<LineSpan> spans;
     qsizetype start = Utf8BomLength(bytes);
     while (start < bytes.size()) {
-        qsizetype end = start;
-        while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n') ++end;
-        lines.append(bytes.mid(start, end - start));
+        qsizetype contentEnd = start;
+        while (contentEnd < bytes.size() && bytes[contentEnd] != '\r' && bytes[contentEnd] != '\n')
+            ++contentEnd;
+        qsizetype end = contentEnd;
         if (end < bytes.size() && bytes[end] == '\r') ++end;
         if (end < bytes.size() && bytes[end] == '\n') ++end;
+        spans.append({start, contentEnd, end});
         start = end;
     }
+    return spans;
+}
+
+QList<QByteArray> SplitLines(const QByteArray& bytes) {
+    QList<QByteArray> lines;
+    for (const LineSpan& span : LineSpans(bytes))
+        lines.append(bytes.mid(span.start, span.contentEnd - span.start));
     return lines;
 }
 

@@ -55,6 +55,11 @@ StartDialog::StartDialog(Settings& settings, const QPixmap& icon) : settings_(se
     courseButtons_[2]->setEnabled(courses::UserCourseFileExists());
     courseButtons_[settings_.courseSet]->setChecked(true);
 
+    // Under the course choice: a course of one's own is made here.
+    editButton_ = new QPushButton(QStringLiteral("コース作成..."), this);
+    platform::PlaceControl(editButton_, 1050, 1215, 1395, 345);
+    editButton_->setAutoDefault(false);
+
     auto* picture = new QLabel(this);
     platform::PlaceControl(picture, 285, 435, 480, 480);
     picture->setPixmap(icon);
@@ -65,12 +70,14 @@ StartDialog::StartDialog(Settings& settings, const QPixmap& icon) : settings_(se
     setTabOrder(okButton_, settingsButton_);
     setTabOrder(settingsButton_, quitButton_);
     setTabOrder(quitButton_, courseButtons_[0]);
+    setTabOrder(courseButtons_[0], editButton_);
 
     connect(courseGroup_, &QButtonGroup::idToggled, this, [this](int courseSet, bool checked) {
         if (checked) settings_.courseSet = courseSet;
     });
     connect(okButton_, &QPushButton::clicked, this, &StartDialog::Start);
     connect(quitButton_, &QPushButton::clicked, this, &QDialog::reject);
+    connect(editButton_, &QPushButton::clicked, this, [this] { done(kEditCourse); });
     connect(settingsButton_, &QPushButton::clicked, this, [this] {
         SettingsDialog dialog(settings_);
         dialog.exec();

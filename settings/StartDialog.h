@@ -19,9 +19,13 @@ public:
     // the settings in place.
     StartDialog(Settings& settings, const QPixmap& icon);
 
+    // What exec() gives when the player asks for the course editor.
+    static constexpr int kEditCourse = 2;
+
     QRadioButton* CourseButton(int courseSet) const { return courseButtons_[courseSet]; }
     QPushButton* OkButton() const { return okButton_; }
     QPushButton* QuitButton() const { return quitButton_; }
+    QPushButton* EditButton() const { return editButton_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -36,6 +40,7 @@ private:
     QPushButton* okButton_;
     QPushButton* settingsButton_;
     QPushButton* quitButton_;
+    QPushButton* editButton_;
 };
 
 }  // namespace settings

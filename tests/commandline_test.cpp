@@ -44,13 +44,21 @@ private slots:
                               << u"先頭の1文字はパーの数字です"_s;
         QTest::newRow("too long") << QStringList{tooLong} << Request::Refused << QString()
                                   << u"1000マスまで"_s;
+        QTest::newRow("--edit") << QStringList{u"--edit"_s} << Request::Edit << QString()
+                                << QString();
+        QTest::newRow("file before --edit")
+            << QStringList{u"my.txt"_s, u"--edit"_s} << Request::Edit << u"my.txt"_s << QString();
+        QTest::newRow("--edit two files") << QStringList{u"--edit"_s, u"a"_s, u"b"_s}
+                                          << Request::Refused << QString() << u"1つだけ"_s;
     }
     void wordsMakeOneHoleOrTheLineIsRefused() {
         QFETCH(QStringList, arguments);
         QFETCH(QString, problem);
         const game::CommandLine commandLine = game::ParseCommandLine(arguments);
         QTEST(commandLine.request, "request");
-        QTEST(commandLine.hole, "hole");
+        // The course file to edit comes in the hole's column.
+        QTEST(commandLine.request == Request::Edit ? commandLine.courseFile : commandLine.hole,
+              "hole");
         QVERIFY2(problem.isEmpty() ? commandLine.problem.isEmpty()
                                    : commandLine.problem.contains(problem),
                  qPrintable(commandLine.problem));

@@ -10,6 +10,7 @@
 #include "desktop/ClockWindow.h"
 #include "game/Game.h"
 #include "game/GameMenu.h"
+#include "platform/Random.h"
 #include "scorecard/ScoreWindow.h"
 #include "tests/support/BarPlayer.h"
 #include "tests/support/ShortHole.h"
@@ -66,6 +67,31 @@ private slots:
         QCOMPARE(holes.size(), 18);
         QCOMPARE(holes[17]->text(), u"18"_s);
         for (int i = 0; i < 18; ++i) QCOMPARE(holes[i]->isChecked(), i == 0);
+        menu.OfferBackToEditor();
+        QCOMPARE(Captions(menu.Menu()).mid(6),
+                 (QStringList{u"コース (off)"_s, u"-"_s, u"コース作成に戻る"_s}));
+    }
+
+    // A hole tried from the course editor ends at its hole-out, or as soon as
+    // the player goes back from the menu, even while aiming; nothing is stored.
+    void aTriedHoleEndsAtItsHoleOutOrFromTheMenu() {
+        testing::TestEnvironment env;
+        {
+            game::Game game(testing::StandardSettings(), testing::ShortHole());
+            platform::ScriptRandom({0.0});
+            testing::BarPlayer player({{20, 12}, {6, 5}, {6, 5}, {6, 5}});
+            game.TryHole({});
+            QCOMPARE(player.barsOpened, 3);
+            QCOMPARE(env.messages,
+                     QStringList(u"Quorvane|3打で入りました！\r\n\r\nいい感じ！\r\n\r\n"
+                                 u"コース作成に戻ります。"_s));
+        }
+        game::Game game(testing::StandardSettings(), testing::ShortHole());
+        OnceTheBarOpens(this, [&] { game.Request(Command::BackToEditor); });
+        game.TryHole({});
+        QCOMPARE(env.messages.size(), 1);
+        QCOMPARE(game.Round().strokeCount, 0);
+        QVERIFY(!QFile::exists(env.filePath(u"QVN.ini"_s)));
     }
 
     // Out of sight while the clock shows, back exactly where they were.

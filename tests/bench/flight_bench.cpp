@@ -18,6 +18,7 @@
 
 #include "controlbar/ControlBar.h"
 #include "game/Game.h"
+#include "platform/Display.h"
 #include "platform/Fonts.h"
 #include "platform/Messages.h"
 #include "platform/Random.h"
@@ -173,6 +174,7 @@ private:
 }  // namespace
 
 int main(int argc, char** argv) {
+    platform::SendPicturesInRequests();  // as the game does
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     platform::InstallFontSubstitutes();
