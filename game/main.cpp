@@ -59,6 +59,7 @@ void ChooseCourseToPlay(settings::Settings& settings) {
 
 int main(int argc, char** argv) {
     if (platform::IsClipboardKeeper(argc, argv)) return platform::KeepClipboard(argc, argv);
+    platform::SetInstalledLayout(QUORVANE_INSTALLED_LAYOUT);
     PreferX11();
     platform::SendPicturesInRequests();
     const game::CommandLine commandLine = game::ParseCommandLine(game::ArgumentsOf(argc, argv));
