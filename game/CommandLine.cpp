@@ -20,6 +20,17 @@ const char kUsage[] =
     "  --help     この説明を表示します\n"
     "  --version  バージョンを表示します\n";
 
+// An argument can be a megabyte long: the message box and the terminal quote
+// enough of it to recognise.
+constexpr qsizetype kMostQuotedChars = 80;
+
+QString Quoted(const QString& argument) {
+    if (argument.size() <= kMostQuotedChars) return argument;
+    qsizetype kept = kMostQuotedChars;
+    if (argument[kept - 1].isHighSurrogate()) --kept;
+    return argument.left(kept) + u'\u2026';
+}
+
 CommandLine Asking(CommandLine::Request request) {
     CommandLine commandLine;
     commandLine.request = request;
@@ -80,7 +91,7 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         if (argument.startsWith(u'-')) {
             return Refused(QStringLiteral("「%1」というオプションはありません。\r\n"
                                           "使い方は quorvane --help で表示されます。")
-                               .arg(argument));
+                               .arg(Quoted(argument)));
         }
         words << argument;
     }

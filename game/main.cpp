@@ -61,6 +61,7 @@ void ChooseCourseToPlay(settings::Settings& settings, game::RoundHistory& histor
 
 int main(int argc, char** argv) {
     if (platform::IsClipboardKeeper(argc, argv)) return platform::KeepClipboard(argc, argv);
+    platform::SetInstalledLayout(QUORVANE_INSTALLED_LAYOUT);
     PreferX11();
     platform::SendPicturesInRequests();
     const game::CommandLine commandLine = game::ParseCommandLine(game::ArgumentsOf(argc, argv));

@@ -14,4 +14,7 @@ xcb_connection_t* X11Connection();
 // client has named it yet.
 xcb_atom_t Atom(xcb_connection_t* connection, const char* name, bool onlyIfExists = false);
 
+// The number of the extension's first event; 0 when the server lacks it.
+uint8_t FirstEventOf(xcb_connection_t* connection, const char* extension);
+
 }  // namespace platform

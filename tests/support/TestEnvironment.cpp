@@ -56,6 +56,7 @@ TestEnvironment::TestEnvironment() {
     platform::InjectWriteFailureAfter(-1);
     platform::SetAppFolder(dir_.path());
     platform::SetProgramFolderWritable(std::nullopt);
+    platform::SetInstalledLayout(false);
     platform::SetMessageHook([this](const QString& text, const QString& title) {
         messages.append(title + QLatin1Char('|') + text);
     });
@@ -68,6 +69,7 @@ TestEnvironment::~TestEnvironment() {
     platform::SetEndHook({});
     platform::SetAppFolder(QString());
     platform::SetProgramFolderWritable(std::nullopt);
+    platform::SetInstalledLayout(false);
     platform::SetTestScreen(std::nullopt);
     platform::UnscriptRandom();
     platform::UnfixClock();
