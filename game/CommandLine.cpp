@@ -15,6 +15,7 @@ const char kUsage[] =
     "続けて1マスに1文字（T ティー、P ピン、B バンカー、W 池、K 木、E 終わり、_ フェアウェイ）。\n"
     "100マスで帯の幅いっぱい、最大1000マスです。\n"
     "  --demo     ひとりでに回ります（展示用）\n"
+    "  --stats    コースごとの成績を表示します\n"
     "  --edit [ファイル]  コースを作ります（ファイルを指定しないときは USER.TXT）\n"
     "  --help     この説明を表示します\n"
     "  --version  バージョンを表示します\n";
@@ -86,6 +87,7 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         if (argument == QLatin1String("--help")) return Asking(CommandLine::Request::Help);
         if (argument == QLatin1String("--version")) return Asking(CommandLine::Request::Version);
         if (argument == QLatin1String("--demo")) return Asking(CommandLine::Request::Demo);
+        if (argument == QLatin1String("--stats")) return Asking(CommandLine::Request::Stats);
         if (argument.startsWith(u'-')) {
             return Refused(QStringLiteral("「%1」というオプションはありません。\r\n"
                                           "使い方は quorvane --help で表示されます。")
@@ -115,6 +117,8 @@ std::optional<int> AnswerOnTerminal(const CommandLine& commandLine, const char* 
             PrintLine(stderr, commandLine.problem);
             std::fputs(kUsage, stderr);
             if (!platform::DisplayAvailable()) return 2;
+            return std::nullopt;
+        case CommandLine::Request::Stats:
             return std::nullopt;
         case CommandLine::Request::Play:
         case CommandLine::Request::Demo:

@@ -66,6 +66,7 @@ void HitTree(RoundState& round, const holeview::HolePlan& hole) {
             round.ballX =
                 RoundHalfEven(round.ballVX > 0 ? round.ballX - kBall : round.ballX + kBall);
             ReverseHorizontally(round);
+            round.hazards.treeHits += 1;
             return;
         }
     }
@@ -87,6 +88,7 @@ LaunchSpeeds Launch(std::int16_t power, std::int16_t loft, double r1, double r2)
 
 void PrepareShot(RoundState& round, LaunchSpeeds speeds) {
     float vx = speeds.vx;
+    if (round.inBunker) round.hazards.bunkerShots += 1;
     round.rollSteps = 0;
     round.ballVY = speeds.vy;
     if (round.cupX < round.ballX) {
@@ -174,6 +176,7 @@ double PutBackBesideWater(RoundState& round, const holeview::Placement& water,
     round.ballX = RoundHalfEven(left);
     round.ballY = RestingTop(round);
     round.strokeCount += 1;
+    round.hazards.penalties += 1;
     round.phase = TurnPhase::Ready;
     return left;
 }

@@ -16,8 +16,11 @@
 
 namespace game {
 
-Game::Game(const settings::Settings& settings, const QString& commandLineHole)
-    : settings_(settings), commandLineHole_(commandLineHole), field_(settings.alwaysTop) {
+Game::Game(const settings::Settings& settings, const QString& commandLineHole, RoundHistory history)
+    : settings_(settings),
+      commandLineHole_(commandLineHole),
+      field_(settings.alwaysTop),
+      history_(std::move(history)) {
     connect(&ball_, &holeview::BallWindow::pressed, this, &Game::OnBallPressed);
     if (QScreen* screen = QGuiApplication::primaryScreen()) WatchScreen(screen);
     connect(qGuiApp, &QGuiApplication::primaryScreenChanged, this, [this](QScreen* screen) {
@@ -66,6 +69,7 @@ void Game::NewRound() {
     round_.roundOver = false;
     course_.trees = {};
     round_.holeStrokes = {};
+    round_.holeHazards = {};
     round_.currentHole = 1;
     menu_.CheckHole(1);
 }
@@ -93,6 +97,7 @@ void Game::NextTurn() {
         ShowPhase();
         LayOutHole();
         round_.strokeCount = 0;
+        round_.hazards = {};
     }
 }
 

@@ -11,6 +11,7 @@
 #include "courses/CourseState.h"
 #include "game/Command.h"
 #include "game/GameMenu.h"
+#include "game/RoundHistory.h"
 #include "game/RoundState.h"
 #include "holeview/BallWindow.h"
 #include "holeview/HolePlan.h"
@@ -34,7 +35,10 @@ class Autopilot;
 class Game : public QObject {
 public:
     // A hole given on the command line is played as every hole of the round.
-    Game(const settings::Settings& settings, const QString& commandLineHole);
+    // Finished rounds go into the history, which the start dialog may have
+    // used already.
+    Game(const settings::Settings& settings, const QString& commandLineHole,
+         RoundHistory history = RoundHistory());
     ~Game() override;
 
     // Lays out hole 1, shows the ball and runs the turn cycle for as long as
@@ -77,6 +81,7 @@ public:
     holeview::BallWindow& Ball() { return ball_; }
     holeview::HoleView& Field() { return field_; }
     GameMenu& Menu() { return menu_; }
+    RoundHistory& History() { return history_; }
 
 private:
     void ShowFirstHole();
@@ -135,6 +140,7 @@ private:
     courses::TreeCycle holeTrees_;
     Autopilot* autopilot_ = nullptr;
     platform::PlayerAttention attention_;
+    RoundHistory history_;
 };
 
 }  // namespace game

@@ -31,6 +31,7 @@ private:
     QAction* restart_;
     QAction* restartSeparator_;
     QAction* score_;
+    QAction* statistics_;
     QAction* about_;
     QAction* exit_;
     QAction* backToEditor_;

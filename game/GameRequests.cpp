@@ -55,6 +55,9 @@ void Game::CarryOut(Command command) {
         case Command::ShowScore:
             ShowScoreCard(scorecard::ScoreWindow::Opened::FromMenu);
             break;
+        case Command::ShowStatistics:
+            history_.ShowStatistics(settings_.screenWidth);
+            break;
         case Command::About: {
             desktop::AboutWindow about(AppIcon().pixmap(32, 32), settings_.screenWidth);
             about.exec();
@@ -106,7 +109,9 @@ void Game::MoveGameWindows(double twipsDown, bool shown) {
 // still being aimed is abandoned and hole 1 laid out.
 void Game::Restart() {
     round_.holeStrokes = {};
+    round_.holeHazards = {};
     round_.strokeCount = 0;
+    round_.hazards = {};
     round_.currentHole = 1;
     menu_.CheckHole(1);
     if (openBar_) strokeAbandoned_ = Abandoned::ForRestart;

@@ -6,6 +6,7 @@
 #include "game/CommandLine.h"
 #include "game/CourseEditing.h"
 #include "game/Game.h"
+#include "game/RoundHistory.h"
 #include "game/StartUp.h"
 #include "platform/ClipboardKeeper.h"
 #include "platform/Clock.h"
@@ -14,6 +15,7 @@
 #include "platform/Messages.h"
 #include "platform/MinimizedDialogs.h"
 #include "platform/Program.h"
+#include "platform/QtTexts.h"
 #include "settings/Settings.h"
 
 namespace {
@@ -41,9 +43,9 @@ void PreferX11() {
 
 // The start dialog comes back when the course editor closes; a course just
 // saved there is the one offered.
-void ChooseCourseToPlay(settings::Settings& settings) {
+void ChooseCourseToPlay(settings::Settings& settings, game::RoundHistory& history) {
     for (;;) {
-        switch (game::ChooseCourse(settings)) {
+        switch (game::ChooseCourse(settings, history)) {
             case game::StartChoice::Play:
                 return;
             case game::StartChoice::Leave:
@@ -66,12 +68,17 @@ int main(int argc, char** argv) {
     if (const auto status = game::AnswerOnTerminal(commandLine, QUORVANE_VERSION)) return *status;
 
     int qtArgumentCount = 1;  // Qt's own options were refused like any other
+    if (commandLine.request == game::CommandLine::Request::Stats) {
+        QCoreApplication app(qtArgumentCount, argv);
+        return game::RoundHistory().PrintSummary();
+    }
     QApplication app(qtArgumentCount, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setApplicationName(QStringLiteral("Quorvane"));
     QApplication::setApplicationVersion(QStringLiteral(QUORVANE_VERSION));
     QApplication::setWindowIcon(game::AppIcon());
     platform::InstallFontSubstitutes();
+    platform::InstallJapaneseQtTexts();
     platform::EndAtOnceWhenDisplayLost();
     platform::BringBackMinimizedDialogsOnPress();
 
@@ -88,7 +95,8 @@ int main(int argc, char** argv) {
         game::EditCourse(settings, game::CourseFilesFor(commandLine.courseFile));
         platform::EndProgram(0);
     }
-    if (commandLine.hole.isEmpty()) ChooseCourseToPlay(settings);
-    game::Game game(settings, commandLine.hole);
+    game::RoundHistory history;
+    if (commandLine.hole.isEmpty()) ChooseCourseToPlay(settings, history);
+    game::Game game(settings, commandLine.hole, std::move(history));
     game.Play();
 }

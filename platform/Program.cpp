@@ -46,6 +46,12 @@ QString PerUserFolder() {
     return folder + QStringLiteral("/quorvane");
 }
 
+QString PerUserDataFolder() {
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    if (folder.isEmpty()) folder = QDir::homePath() + QStringLiteral("/.local/share");
+    return folder + QStringLiteral("/quorvane");
+}
+
 bool SettingsBesideProgram() {
     const ProgramSeams& s = ProgramSeam();
     if (s.installedLayout) return false;

@@ -35,6 +35,9 @@ QString UserCourseFilePath();
 // the file goes there.
 QString UserCourseFileToWrite();
 QString PerUserFolder();
+// Where the game keeps what grows as it is played (the round history):
+// $XDG_DATA_HOME/quorvane, ~/.local/share/quorvane when that is not set.
+QString PerUserDataFolder();
 
 // True when another instance already holds the single-instance lock.
 bool AnotherInstanceRunning();

@@ -40,7 +40,8 @@ StartDialog::StartDialog(Settings& settings, const QPixmap& icon) : settings_(se
     okButton_ = NewButton(QStringLiteral("OK"), 90, this);
     okButton_->setDefault(true);
     settingsButton_ = NewButton(QStringLiteral("設定..."), 480, this);
-    quitButton_ = NewButton(QStringLiteral("終了"), 885, this);
+    statisticsButton_ = NewButton(QStringLiteral("成績..."), 885, this);
+    quitButton_ = NewButton(QStringLiteral("終了"), 1290, this);
 
     const int places[3][4] = {
         {1050, 195, 1200, 180}, {1050, 540, 1395, 180}, {1065, 915, 1395, 180}};
@@ -68,7 +69,8 @@ StartDialog::StartDialog(Settings& settings, const QPixmap& icon) : settings_(se
     platform::ShrinkTextsToFit(this);
 
     setTabOrder(okButton_, settingsButton_);
-    setTabOrder(settingsButton_, quitButton_);
+    setTabOrder(settingsButton_, statisticsButton_);
+    setTabOrder(statisticsButton_, quitButton_);
     setTabOrder(quitButton_, courseButtons_[0]);
     setTabOrder(courseButtons_[0], editButton_);
 
@@ -77,6 +79,7 @@ StartDialog::StartDialog(Settings& settings, const QPixmap& icon) : settings_(se
     });
     connect(okButton_, &QPushButton::clicked, this, &StartDialog::Start);
     connect(quitButton_, &QPushButton::clicked, this, &QDialog::reject);
+    connect(statisticsButton_, &QPushButton::clicked, this, &StartDialog::statisticsRequested);
     connect(editButton_, &QPushButton::clicked, this, [this] { done(kEditCourse); });
     connect(settingsButton_, &QPushButton::clicked, this, [this] {
         SettingsDialog dialog(settings_);

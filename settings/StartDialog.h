@@ -27,6 +27,10 @@ public:
     QPushButton* QuitButton() const { return quitButton_; }
     QPushButton* EditButton() const { return editButton_; }
 
+signals:
+    // "成績..." was pressed; the dialog stays open underneath the window.
+    void statisticsRequested();
+
 protected:
     void showEvent(QShowEvent* event) override;
 
@@ -39,6 +43,7 @@ private:
     QButtonGroup* courseGroup_;
     QPushButton* okButton_;
     QPushButton* settingsButton_;
+    QPushButton* statisticsButton_;
     QPushButton* quitButton_;
     QPushButton* editButton_;
 };

@@ -108,6 +108,15 @@ private slots:
         QCOMPARE(round.rollSteps, 0);
     }
 
+    void onlyAShotFromABunkerCountsAsABunkerShot() {
+        for (const bool inBunker : {false, true}) {
+            RoundState round = Flying(1000, kRestY, 0, 0);
+            round.inBunker = inBunker;
+            game::PrepareShot(round, {10, -10});
+            QCOMPARE(round.hazards.bunkerShots, inBunker ? 1 : 0);
+        }
+    }
+
     // Positions are rounded half to even; gravity first, then the move.
     void stepMovesByTheSpeedsRoundedHalfToEven_data() {
         QTest::addColumn<float>("vx");
@@ -205,6 +214,7 @@ private slots:
         QCOMPARE(round.ballX, left);
         QCOMPARE(round.ballY, kRestY);
         QCOMPARE(round.strokeCount, 3);
+        QCOMPARE(round.hazards.penalties, 1);
         QCOMPARE(round.phase, game::TurnPhase::Ready);
     }
 
@@ -231,6 +241,7 @@ private slots:
         QCOMPARE(round.ballX, hit ? 1010 - 80 : 1010);
         QCOMPARE(round.ballVX, hit ? -10.f : 10.f);
         QCOMPARE(round.bounceVX, hit ? -10.f : 10.f);
+        QCOMPARE(round.hazards.treeHits, hit ? 1 : 0);
     }
 
     void onlyTheFirstTreeHitCounts() {
@@ -242,6 +253,7 @@ private slots:
                          kWidth);
         QCOMPARE(round.ballX, 930);
         QCOMPARE(round.ballVX, -10.f);
+        QCOMPARE(round.hazards.treeHits, 1);
         // Flying left, the edge that counts is still the right one.
         round = Flying(1020, 10000, -10, 0);
         game::FlightStep(round, With({Obstacle(Placement::Kind::Tree, 1060, 60, 2000)}), kWidth);

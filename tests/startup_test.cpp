@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <functional>
 
+#include "game/RoundHistory.h"
 #include "game/StartUp.h"
 #include "platform/Fonts.h"
 #include "platform/Screen.h"
@@ -34,7 +35,8 @@ game::StartChoice ChooseWith(const std::function<void(settings::StartDialog&)>& 
         action(*dialog);
     });
     settings::Settings settings = settings::StoredSettings();
-    const game::StartChoice choice = game::ChooseCourse(settings);
+    game::RoundHistory history;
+    const game::StartChoice choice = game::ChooseCourse(settings, history);
     if (chosen) *chosen = settings;
     return choice;
 }

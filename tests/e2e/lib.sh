@@ -36,6 +36,7 @@ prepare_game() {
     E2E_DIR="$(mktemp -d)"
     cp "$1" "$E2E_DIR/quorvane"
     export HOME="$E2E_DIR/home" XDG_CONFIG_HOME="$E2E_DIR/home/.config"
+    export XDG_DATA_HOME="$E2E_DIR/home/.local/share"
     export XDG_RUNTIME_DIR="$E2E_DIR/runtime"
     mkdir -p "$HOME"
     mkdir -m 700 "$XDG_RUNTIME_DIR"
@@ -142,6 +143,39 @@ gauges_moving() {
 # True once the window's pixel at x,y has the colour (#RRGGBB).
 pixel_is() {
     import -window "$1" -crop "1x1+$2+$3" -depth 8 txt:- 2>/dev/null | tail -n1 | grep -qi "$4"
+}
+
+# Plays every bar that opens with the command $2 (given the bar's id) and
+# dismisses every message box, until the score window shows or $1 seconds
+# have passed. Sets score_window, shots and dismissed; the game is $game.
+play_to_score_window() {
+    local seconds="$1" play="$2" deadline=$(($SECONDS + $1)) id name height
+    score_window="" shots=0 dismissed=0
+    while [[ -z "$score_window" ]]; do
+        ((SECONDS < deadline)) ||
+            fail "the round did not end within $seconds s: $shots shots, $dismissed messages dismissed"
+        kill -0 "$game" 2>/dev/null || fail "the game ended before the score window"
+        for id in $(xdotool search --onlyvisible --name '^Quorvane( [#@*][0-9].*)?$' 2>/dev/null || true); do
+            name="$(xdotool getwindowname "$id" 2>/dev/null || true)"
+            if [[ "$name" == "Quorvane "[#@*][0-9]* ]]; then
+                wait_focus "$id" 5 || fail "the bar '$name' did not take the keyboard focus"
+                "$play" "$id"
+                wait_gone "$id" 10 || fail "the bar '$name' stayed open after three presses"
+                shots=$((shots + 1))
+            elif [[ "$name" == "Quorvane" ]]; then
+                read -r _ _ _ height <<<"$(window_geometry "$id")"
+                if ((height > 400)); then
+                    score_window="$id"
+                else
+                    xdotool windowactivate --sync "$id" key Return
+                    wait_gone "$id" 10 || fail "a message box stayed open after Return"
+                    dismissed=$((dismissed + 1))
+                fi
+            fi
+            break
+        done
+        sleep 0.1
+    done
 }
 
 # Saves the whole screen as $E2E_SHOTS/$1.png, only when E2E_SHOTS names a folder.

@@ -64,7 +64,7 @@ echo "restart from the bar: back at hole 1, stroke 1"
 # it back in front, and its OK still ends it.
 wait_focus "$bar" 5 || fail "the bar after the restart did not take the focus"
 menu_on_bar "$bar"
-xdotool key Down Down Down Return
+xdotool key Down Down Down Down Return
 about="$(wait_window '^ﾊﾞｰｼﾞｮﾝ情報$' 5)" || fail "the about window did not appear"
 xdotool windowminimize "$about"
 wait_gone "$about" 5 || fail "the about window was not minimised"
