@@ -106,6 +106,21 @@ wait_focus() {
     return 1
 }
 
+# Waits up to 10 s for the strip ($1) to lie with its top on row $3 (and,
+# given, $4 pixels wide) and the ball ($2) to rest on it.
+wait_hole_on_line() {
+    local strip="$1" ball="$2" row="$3" width="${4:-}" sy sw by bh
+    for _ in $(seq 100); do
+        read -r _ sy sw _ <<<"$(window_geometry "$strip")"
+        read -r _ by _ bh <<<"$(window_geometry "$ball")"
+        if [[ "$sy" == "$row" && "${width:-$sw}" == "$sw" && $((by + bh)) == "$row" ]]; then
+            return 0
+        fi
+        sleep 0.1
+    done
+    fail "the hole is not on row $row${width:+, $width wide}: strip at $sy, $sw wide, ball bottom at $((by + bh))"
+}
+
 # Runs the command every 50 ms until it succeeds, for up to $1 seconds.
 wait_until() {
     local seconds="$1"

@@ -16,22 +16,11 @@ wait_window '^Quorvane #01 .*: 001$' 20 >/dev/null || fail "the first bar did no
 ball="$(wait_window '^Quorvane ball$' 5)"
 strip="$(wait_window '^Quorvane course$' 5)"
 
-# Waits for the strip at the given row and width, the ball resting on it.
-on_line() {
-    local row="$1" width="$2" sy sw by bh
-    for _ in $(seq 100); do
-        read -r _ sy sw _ <<<"$(window_geometry "$strip")"
-        read -r _ by _ bh <<<"$(window_geometry "$ball")"
-        [[ "$sy $sw" == "$row $width" && $((by + bh)) == "$row" ]] && return 0
-        sleep 0.1
-    done
-    fail "the hole is not on row $row, $width wide: strip at $sy, $sw wide, ball bottom at $((by + bh))"
-}
-on_line 764 1024
+wait_hole_on_line "$strip" "$ball" 764 1024
 echo "without an output the hole lies on row 764, 1024 pixels wide"
 
 xrandr --output screen --mode 1280x800 >/dev/null 2>&1 || fail "the output did not come back"
-on_line 796 1280
+wait_hole_on_line "$strip" "$ball" 796 1280
 wait_window '^Quorvane #01 .*: 001$' 10 >/dev/null || fail "no bar for the same stroke after the output came back"
 echo "with the output back the hole lies on row 796, 1280 pixels wide"
 echo "no_output_e2e passed"
