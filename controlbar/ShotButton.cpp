@@ -10,7 +10,17 @@ ShotButton::ShotButton(QWidget* parent) : ColorBox(QStringLiteral("shotButton"),
 }
 
 // Held keys repeat their key-down, and each repeat is a press of its own.
+// The Menu key and Shift+F10 open the game menu, as they open a context menu
+// on every desktop: a player without a mouse can still pause or leave.
 void ShotButton::keyPressEvent(QKeyEvent* event) {
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (event->key() == Qt::Key_Menu ||
+        (event->key() == Qt::Key_F10 && modifiers == Qt::ShiftModifier)) {
+        if (!event->isAutoRepeat()) {
+            emit menuRequested(mapToGlobal(rect().center()), modifiers == Qt::ShiftModifier);
+        }
+        return;
+    }
     if (event->key() != Qt::Key_Space) return;
     SetColor(kRed);
     emit pressed();

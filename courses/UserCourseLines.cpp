@@ -6,18 +6,6 @@
 namespace courses {
 namespace {
 
-constexpr int kHoles = 18;
-
-// Only the plain space: a tab or an ideographic space is part of the line.
-// A space byte is never half of a two-byte character, nor is "@" at the start.
-QByteArray StrippedOfSpaces(const QByteArray& line) {
-    qsizetype first = 0;
-    qsizetype last = line.size();
-    while (first < last && line[first] == ' ') ++first;
-    while (last > first && line[last - 1] == ' ') --last;
-    return line.mid(first, last - first);
-}
-
 QString NotCodePage932Message(qsizetype lineNumber, int hole) {
     return QStringLiteral(
                "自作コースのファイル「USER.TXT」の%1行目（ホール%2）に、"
@@ -44,6 +32,18 @@ QString TooLongMessage(qsizetype lineNumber, int hole) {
         .arg(kMostCells);
 }
 
+// Only the plain space: a tab or an ideographic space is part of the line.
+// A space byte is never half of a two-byte character, nor is "@" at the start.
+QByteArray StrippedOfSpaces(const QByteArray& line) {
+    qsizetype first = 0;
+    qsizetype last = line.size();
+    while (first < last && line[first] == ' ') ++first;
+    while (last > first && line[last - 1] == ' ') --last;
+    return line.mid(first, last - first);
+}
+
+}  // namespace
+
 QString TooFewHolesMessage(int holes) {
     return QStringLiteral(
                "自作コースのファイル「USER.TXT」には「@」で始まるホールの行が%"
@@ -53,7 +53,13 @@ QString TooFewHolesMessage(int holes) {
         .arg(holes + 1);
 }
 
-}  // namespace
+HoleLineRead ReadHoleLine(const QByteArray& afterAt, qsizetype lineNumber, int hole) {
+    const std::optional<QString> decoded = platform::DecodeCp932(afterAt);
+    if (!decoded) return {std::nullopt, NotCodePage932Message(lineNumber, hole)};
+    if (!StartsWithParDigit(*decoded)) return {std::nullopt, NoParMessage(lineNumber, hole)};
+    if (HasTooManyCells(*decoded)) return {std::nullopt, TooLongMessage(lineNumber, hole)};
+    return {decoded, QString()};
+}
 
 CourseLoad ParseUserCourse(const QList<QByteArray>& lines) {
     CourseRows rows;
@@ -61,12 +67,9 @@ CourseLoad ParseUserCourse(const QList<QByteArray>& lines) {
     for (qsizetype i = 0; i < lines.size() && holes < kHoles; ++i) {
         const QByteArray line = StrippedOfSpaces(lines[i]);
         if (!line.startsWith('@')) continue;
-        const std::optional<QString> decoded = platform::DecodeCp932(line.mid(1));
-        if (!decoded) return {std::nullopt, NotCodePage932Message(i + 1, holes + 1)};
-        const QString& hole = *decoded;
-        if (!StartsWithParDigit(hole)) return {std::nullopt, NoParMessage(i + 1, holes + 1)};
-        if (HasTooManyCells(hole)) return {std::nullopt, TooLongMessage(i + 1, holes + 1)};
-        rows[static_cast<std::size_t>(holes++)] = hole;
+        const HoleLineRead read = ReadHoleLine(line.mid(1), i + 1, holes + 1);
+        if (!read.hole) return {std::nullopt, read.problem};
+        rows[static_cast<std::size_t>(holes++)] = *read.hole;
     }
     if (holes < kHoles) return {std::nullopt, TooFewHolesMessage(holes)};
     return {rows, QString()};

@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "platform/BoldLabel.h"
+#include "platform/FixedDialog.h"
 #include "platform/Screen.h"
 #include "platform/TextFit.h"
 #include "platform/Twips.h"
@@ -31,8 +33,7 @@ QFont Font(const QString& family, double points, bool bold) {
 AboutWindow::AboutWindow(const QPixmap& icon, int gameWidthTwips)
     : gameWidthTwips_(gameWidthTwips) {
     setWindowTitle(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowFlags(platform::kFixedDialogFlags);
     setFont(Font(QStringLiteral("ＭＳ Ｐ明朝"), 11.25, true));
     platform::SetClientSizeTwips(this, 3945, 1125);
 
@@ -40,7 +41,8 @@ AboutWindow::AboutWindow(const QPixmap& icon, int gameWidthTwips)
     picture->setPixmap(icon);
     picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     platform::PlaceControl(picture, 180, 210, 480, 480);
-    QLabel* name = NewLabel(this, QStringLiteral("Quorvane"), font());
+    auto* name = new platform::BoldLabel(QStringLiteral("Quorvane"), this);
+    name->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     name->setObjectName(QStringLiteral("nameLabel"));
     platform::PlaceControl(name, 825, 150, 1995, 285);
     QLabel* version =

@@ -15,8 +15,21 @@ const char kUsage[] =
     "続けて1マスに1文字（T ティー、P ピン、B バンカー、W 池、K 木、E 終わり、_ フェアウェイ）。\n"
     "100マスで帯の幅いっぱい、最大1000マスです。\n"
     "  --demo     ひとりでに回ります（展示用）\n"
+    "  --stats    コースごとの成績を表示します\n"
+    "  --edit [ファイル]  コースを作ります（ファイルを指定しないときは USER.TXT）\n"
     "  --help     この説明を表示します\n"
     "  --version  バージョンを表示します\n";
+
+// An argument can be a megabyte long: the message box and the terminal quote
+// enough of it to recognise.
+constexpr qsizetype kMostQuotedChars = 80;
+
+QString Quoted(const QString& argument) {
+    if (argument.size() <= kMostQuotedChars) return argument;
+    qsizetype kept = kMostQuotedChars;
+    if (argument[kept - 1].isHighSurrogate()) --kept;
+    return argument.left(kept) + u'\u2026';
+}
 
 CommandLine Asking(CommandLine::Request request) {
     CommandLine commandLine;
@@ -52,21 +65,37 @@ void PrintLine(std::FILE* stream, QString text) {
     std::fputs(("quorvane: " + text + u'\n').toLocal8Bit().constData(), stream);
 }
 
+CommandLine EditCommandLine(const QStringList& words) {
+    if (words.size() > 1) {
+        return Refused(QStringLiteral("--edit に指定できるファイルは1つだけです。"));
+    }
+    CommandLine commandLine = Asking(CommandLine::Request::Edit);
+    commandLine.courseFile = words.value(0);
+    return commandLine;
+}
+
 }  // namespace
 
 CommandLine ParseCommandLine(const QStringList& arguments) {
     QStringList words;
+    bool edit = false;
     for (const QString& argument : arguments) {
+        if (argument == QLatin1String("--edit")) {
+            edit = true;
+            continue;
+        }
         if (argument == QLatin1String("--help")) return Asking(CommandLine::Request::Help);
         if (argument == QLatin1String("--version")) return Asking(CommandLine::Request::Version);
         if (argument == QLatin1String("--demo")) return Asking(CommandLine::Request::Demo);
+        if (argument == QLatin1String("--stats")) return Asking(CommandLine::Request::Stats);
         if (argument.startsWith(u'-')) {
             return Refused(QStringLiteral("「%1」というオプションはありません。\r\n"
                                           "使い方は quorvane --help で表示されます。")
-                               .arg(argument));
+                               .arg(Quoted(argument)));
         }
         words << argument;
     }
+    if (edit) return EditCommandLine(words);
     return HoleCommandLine(words.join(u' '));
 }
 
@@ -89,8 +118,11 @@ std::optional<int> AnswerOnTerminal(const CommandLine& commandLine, const char* 
             std::fputs(kUsage, stderr);
             if (!platform::DisplayAvailable()) return 2;
             return std::nullopt;
+        case CommandLine::Request::Stats:
+            return std::nullopt;
         case CommandLine::Request::Play:
         case CommandLine::Request::Demo:
+        case CommandLine::Request::Edit:
             break;
     }
     if (platform::DisplayAvailable()) return std::nullopt;

@@ -1,5 +1,6 @@
 #include "game/Flight.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "holeview/FieldGeometry.h"
@@ -65,6 +66,7 @@ void HitTree(RoundState& round, const holeview::HolePlan& hole) {
             round.ballX =
                 RoundHalfEven(round.ballVX > 0 ? round.ballX - kBall : round.ballX + kBall);
             ReverseHorizontally(round);
+            round.hazards.treeHits += 1;
             return;
         }
     }
@@ -86,6 +88,7 @@ LaunchSpeeds Launch(std::int16_t power, std::int16_t loft, double r1, double r2)
 
 void PrepareShot(RoundState& round, LaunchSpeeds speeds) {
     float vx = speeds.vx;
+    if (round.inBunker) round.hazards.bunkerShots += 1;
     round.rollSteps = 0;
     round.ballVY = speeds.vy;
     if (round.cupX < round.ballX) {
@@ -157,12 +160,23 @@ StepResult FlightStep(RoundState& round, const holeview::HolePlan& hole, std::in
     return result;
 }
 
-double PutBackBesideWater(RoundState& round, const holeview::Placement& water) {
-    const double left =
-        round.shotDirection == 1 ? water.left - 2 * kBall : water.left + water.width + 2 * kBall;
+double PutBackBesideWater(RoundState& round, const holeview::Placement& water,
+                          std::int32_t stripWidth) {
+    const double before = water.left - 2 * kBall;
+    const double after = water.left + water.width + 2 * kBall;
+    const auto onStrip = [&](double left) { return left >= 0 && left + kBall <= stripWidth; };
+    const double fromSide = round.shotDirection == 1 ? before : after;
+    const double otherSide = round.shotDirection == 1 ? after : before;
+    // Water that runs to an end of the strip has no room on that side: a ball
+    // put back off the strip could never be played onto it again.
+    double left = fromSide;
+    if (!onStrip(fromSide)) {
+        left = onStrip(otherSide) ? otherSide : std::clamp(fromSide, 0.0, stripWidth - kBall);
+    }
     round.ballX = RoundHalfEven(left);
     round.ballY = RestingTop(round);
     round.strokeCount += 1;
+    round.hazards.penalties += 1;
     round.phase = TurnPhase::Ready;
     return left;
 }

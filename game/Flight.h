@@ -21,7 +21,8 @@ struct LaunchSpeeds {
 LaunchSpeeds Launch(std::int16_t power, std::int16_t loft, double r1, double r2);
 
 // Turns the shot towards the cup, adds the wind when the gauges pass their
-// thresholds, and keeps at least 1 twip per step in the shot's direction.
+// thresholds, and keeps at least 1 twip per step in the shot's direction. A
+// shot from a bunker is counted as one.
 void PrepareShot(RoundState& round, LaunchSpeeds speeds);
 
 // The cup lies within this horizontal span, edges included.
@@ -37,12 +38,15 @@ struct StepResult {
 };
 
 // One step of the flight over the hole: gravity, ground contacts, the right
-// and left edges of the game's width, trees, bunkers, water and the cup.
+// and left edges of the game's width, trees (each hit counted), bunkers,
+// water and the cup.
 StepResult FlightStep(RoundState& round, const holeview::HolePlan& hole, std::int32_t screenWidth);
 
 // After the ball has sunk: back on the ground two ball widths beside the
-// water, on the side the shot came from, with a penalty stroke. Returns the
-// ball window's new left edge.
-double PutBackBesideWater(RoundState& round, const holeview::Placement& water);
+// water, on the side the shot came from (the other side when that one lies
+// off the strip), with a penalty stroke (counted as one). Returns the ball
+// window's new left edge.
+double PutBackBesideWater(RoundState& round, const holeview::Placement& water,
+                          std::int32_t stripWidth);
 
 }  // namespace game

@@ -16,10 +16,11 @@
 
 namespace game {
 
-Game::Game(const settings::Settings& settings, const QString& commandLineHole)
+Game::Game(const settings::Settings& settings, const QString& commandLineHole, RoundHistory history)
     : settings_(settings),
       commandLineHole_(commandLineHole),
       field_(settings.alwaysTop),
+      history_(std::move(history)),
       stacking_(settings.alwaysTop) {
     connect(&ball_, &holeview::BallWindow::pressed, this, &Game::OnBallPressed);
     if (QScreen* screen = QGuiApplication::primaryScreen()) WatchScreen(screen);
@@ -43,6 +44,19 @@ void Game::Play() {
 
 void Game::SetUpFirstHole() {
     NewRound();
+    ShowFirstHole();
+}
+
+void Game::TryHole(const courses::TreeCycle& trees) {
+    trying_ = true;
+    menu_.OfferBackToEditor();
+    NewRound();
+    course_.trees = trees;
+    ShowFirstHole();
+    while (!tryOver_) NextTurn();
+}
+
+void Game::ShowFirstHole() {
     holeview::ShapeWindow(ball_, holeview::Shape::Ball);
     round_.groundY = GroundLine();
     ResetHole();
@@ -56,6 +70,7 @@ void Game::NewRound() {
     round_.roundOver = false;
     course_.trees = {};
     round_.holeStrokes = {};
+    round_.holeHazards = {};
     round_.currentHole = 1;
     menu_.CheckHole(1);
 }
@@ -83,6 +98,7 @@ void Game::NextTurn() {
         ShowPhase();
         LayOutHole();
         round_.strokeCount = 0;
+        round_.hazards = {};
     }
 }
 

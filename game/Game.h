@@ -11,6 +11,7 @@
 #include "courses/CourseState.h"
 #include "game/Command.h"
 #include "game/GameMenu.h"
+#include "game/RoundHistory.h"
 #include "game/RoundState.h"
 #include "holeview/BallWindow.h"
 #include "holeview/HolePlan.h"
@@ -35,13 +36,20 @@ class Autopilot;
 class Game : public QObject {
 public:
     // A hole given on the command line is played as every hole of the round.
-    Game(const settings::Settings& settings, const QString& commandLineHole);
+    // Finished rounds go into the history, which the start dialog may have
+    // used already.
+    Game(const settings::Settings& settings, const QString& commandLineHole,
+         RoundHistory history = RoundHistory());
     ~Game() override;
 
     // Lays out hole 1, shows the ball and runs the turn cycle for as long as
     // the program runs.
     [[noreturn]] void Play();
     void SetUpFirstHole();
+    // Plays the hole given at construction once, its trees of these sizes,
+    // for the course editor: nothing is stored, and the game returns when the
+    // ball is holed or the player goes back from the game menu.
+    void TryHole(const courses::TreeCycle& trees);
 
     void NewRound();
     // Clears the previous hole, puts the ball back at the left, out of any
@@ -74,8 +82,10 @@ public:
     holeview::BallWindow& Ball() { return ball_; }
     holeview::HoleView& Field() { return field_; }
     GameMenu& Menu() { return menu_; }
+    RoundHistory& History() { return history_; }
 
 private:
+    void ShowFirstHole();
     void LayOutHole();
     void FollowScreen();
     void WatchScreen(QScreen* screen);
@@ -122,15 +132,19 @@ private:
     // The bar of the stroke being aimed; a restart abandons that stroke.
     controlbar::ControlBar* openBar_ = nullptr;
     // Why the stroke being aimed was given up, once it was.
-    enum class Abandoned { ForRestart, ForNewScreen };
+    enum class Abandoned { ForRestart, ForNewScreen, ToLeave };
     std::optional<Abandoned> strokeAbandoned_;
     bool screenChanged_ = false;
+    // A hole tried from the course editor, and whether it is over.
+    bool trying_ = false;
+    bool tryOver_ = false;
     int spareWindowsWanted_ = 0;
     // The hole on the screen: its cells, and the tree sizes it started from.
     QString holeCells_;
     courses::TreeCycle holeTrees_;
     Autopilot* autopilot_ = nullptr;
     platform::PlayerAttention attention_;
+    RoundHistory history_;
     platform::FieldStacking stacking_;
 };
 

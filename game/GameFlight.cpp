@@ -48,7 +48,7 @@ void Game::SinkAndPutBack(std::size_t water) {
     }
     platform::PumpEventsThenSleep(kSunkPauseMs);
     ServeRequests();
-    const double left = PutBackBesideWater(round_, hole_.waters[water]);
+    const double left = PutBackBesideWater(round_, hole_.waters[water], settings_.screenWidth);
     ball_.Move(left, round_.ballY);
     desktop::SetTopmost(&ball_, settings_.alwaysTop);
     ShowPhase();

@@ -32,7 +32,14 @@ void Game::CheckHoleOut() {
     ShowPhase();
     const int hole = round_.currentHole;
     round_.holeStrokes[hole] = round_.strokeCount;
+    round_.holeHazards[hole] = round_.hazards;
     round_.currentHole += 1;
+    if (trying_) {
+        tryOver_ = true;
+        platform::ShowMessage(TriedHoleOutMessage(round_.strokeCount, round_.holePar[hole]), kTitle,
+                              MessageFocus());
+        return;
+    }
     const QString message =
         HoleOutMessage(round_.strokeCount, round_.holePar[hole], round_.currentHole);
     if (round_.currentHole >= 19) {
@@ -54,15 +61,20 @@ void Game::EndRound(const QString& message) {
     ResetHole();
 }
 
+// The round is kept once its window is built, before the player sees it.
 void Game::ShowScoreCard(scorecard::ScoreWindow::Opened opened) {
     const scorecard::RoundScores scores = Scores();
-    // Only a finished round the player played on a course set can set a high
-    // score: a hole given on the command line is none of them.
-    const bool keepHiScore = opened == scorecard::ScoreWindow::Opened::AtRoundEnd &&
-                             commandLineHole_.isEmpty() && !autopilot_;
-    const QString card =
-        scorecard::ScoreCardText(scores, settings_.courseSet, keepHiScore, platform::Now());
+    // Only a finished round the player played on a course set sets a high
+    // score and goes into the history: a hole given on the command line is
+    // none of them, nor is a round the game played itself.
+    const bool forTheRecord = opened == scorecard::ScoreWindow::Opened::AtRoundEnd &&
+                              commandLineHole_.isEmpty() && !autopilot_;
+    const QDateTime now = platform::Now();
+    const QString card = scorecard::ScoreCardText(scores, settings_.courseSet, forTheRecord, now);
     scorecard::ScoreWindow window(card, opened, settings_.screenWidth);
+    if (forTheRecord) {
+        history_.Keep(RecordOf(round_, settings_.courseSet, course_.rows, now), MessageFocus());
+    }
     connect(&window, &scorecard::ScoreWindow::copyRequested, this,
             [&](bool oneColumn) { scorecard::CopyScores(scores, settings_.courseSet, oneColumn); });
     if (autopilot_) QTimer::singleShot(autopilot_->PauseMs(), &window, &QDialog::accept);

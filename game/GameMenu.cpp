@@ -8,6 +8,7 @@ GameMenu::GameMenu() {
     restart_ = menu_.addAction(QStringLiteral("最初のホールからやる！"));
     restartSeparator_ = menu_.addSeparator();
     score_ = menu_.addAction(QStringLiteral("スコア表示"));
+    statistics_ = menu_.addAction(QStringLiteral("成績..."));
     menu_.addSeparator();
     about_ = menu_.addAction(QStringLiteral("バージョン情報"));
     menu_.addSeparator();
@@ -19,6 +20,8 @@ GameMenu::GameMenu() {
     }
     menu_.addSeparator();
     exit_ = menu_.addAction(QStringLiteral("終了"));
+    backToEditor_ = menu_.addAction(QStringLiteral("コース作成に戻る"));
+    backToEditor_->setVisible(false);
 }
 
 std::optional<Command> GameMenu::Choose(QPoint globalPos) {
@@ -26,14 +29,21 @@ std::optional<Command> GameMenu::Choose(QPoint globalPos) {
     if (chosen == pause_) return Command::Pause;
     if (chosen == restart_) return Command::Restart;
     if (chosen == score_) return Command::ShowScore;
+    if (chosen == statistics_) return Command::ShowStatistics;
     if (chosen == about_) return Command::About;
     if (chosen == exit_) return Command::Exit;
+    if (chosen == backToEditor_) return Command::BackToEditor;
     return std::nullopt;
 }
 
 void GameMenu::SetRestartShown(bool shown) {
     restart_->setVisible(shown);
     restartSeparator_->setVisible(shown);
+}
+
+void GameMenu::OfferBackToEditor() {
+    exit_->setVisible(false);
+    backToEditor_->setVisible(true);
 }
 
 void GameMenu::CheckHole(int hole) {

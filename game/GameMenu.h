@@ -19,6 +19,9 @@ public:
     void SetRestartShown(bool shown);
     // The hole list can never be opened; it only carries the check mark.
     void CheckHole(int hole);
+    // A hole tried from the course editor goes back to it instead of ending
+    // the program, where unsaved changes would be lost.
+    void OfferBackToEditor();
 
     QMenu& Menu() { return menu_; }
 
@@ -28,8 +31,10 @@ private:
     QAction* restart_;
     QAction* restartSeparator_;
     QAction* score_;
+    QAction* statistics_;
     QAction* about_;
     QAction* exit_;
+    QAction* backToEditor_;
     std::array<QAction*, 18> holes_;
 };
 

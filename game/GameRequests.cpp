@@ -55,6 +55,9 @@ void Game::CarryOut(Command command) {
         case Command::ShowScore:
             ShowScoreCard(scorecard::ScoreWindow::Opened::FromMenu);
             break;
+        case Command::ShowStatistics:
+            history_.ShowStatistics(settings_.screenWidth);
+            break;
         case Command::About: {
             desktop::AboutWindow about(AppIcon().pixmap(32, 32), settings_.screenWidth);
             about.exec();
@@ -62,6 +65,10 @@ void Game::CarryOut(Command command) {
         }
         case Command::Exit:
             platform::EndProgram(0);
+        case Command::BackToEditor:
+            tryOver_ = true;
+            if (openBar_) strokeAbandoned_ = Abandoned::ToLeave;
+            break;
     }
 }
 
@@ -101,7 +108,9 @@ void Game::MoveGameWindows(double twipsDown, bool shown) {
 // still being aimed is abandoned and hole 1 laid out.
 void Game::Restart() {
     round_.holeStrokes = {};
+    round_.holeHazards = {};
     round_.strokeCount = 0;
+    round_.hazards = {};
     round_.currentHole = 1;
     menu_.CheckHole(1);
     if (openBar_) strokeAbandoned_ = Abandoned::ForRestart;

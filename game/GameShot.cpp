@@ -33,10 +33,11 @@ void Game::PlayShot() {
     const std::optional<controlbar::ShotValues> shot = TakeAim();
     if (!shot) {
         // Abandoned: for a new screen the hole moves and the same stroke is
-        // asked for again; for a restart hole 1 is laid out afresh.
+        // asked for again; for a restart hole 1 is laid out afresh; a tried
+        // hole is left as it is.
         if (strokeAbandoned_ == Abandoned::ForRestart) {
             ResetHole();
-        } else {
+        } else if (strokeAbandoned_ == Abandoned::ForNewScreen) {
             FollowScreen();
         }
         return;

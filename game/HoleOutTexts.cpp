@@ -11,14 +11,27 @@ QString ShotComment(int strokes, int par) {
     return QStringLiteral("もっと頑張らなきゃ！");
 }
 
+namespace {
+
+const QString kParagraph = QStringLiteral("\r\n\r\n");
+
+QString Holed(int strokes, int par) {
+    return QString::number(strokes) + QStringLiteral("打で入りました！") + kParagraph +
+           ShotComment(strokes, par) + kParagraph;
+}
+
+}  // namespace
+
 QString HoleOutMessage(int strokes, int par, int nextHole) {
-    const QString paragraph = QStringLiteral("\r\n\r\n");
-    const QString text = QString::number(strokes) + QStringLiteral("打で入りました！") + paragraph +
-                         ShotComment(strokes, par) + paragraph;
+    const QString text = Holed(strokes, par);
     if (nextHole >= 19) return text + QStringLiteral("全ホール終了です。お疲れ様でした！");
     if (nextHole == 18) return text + QStringLiteral("次は最終ホールです！");
     return text + QStringLiteral("次は ") + QString::number(nextHole) +
            QStringLiteral("番ホールです！");
+}
+
+QString TriedHoleOutMessage(int strokes, int par) {
+    return Holed(strokes, par) + QStringLiteral("コース作成に戻ります。");
 }
 
 }  // namespace game

@@ -9,12 +9,23 @@
 namespace game {
 
 // One value per hole, addressed by hole number 1 to 18.
-struct PerHole {
-    std::array<std::int32_t, 18> values{};
-    std::int32_t& operator[](int hole) { return values.at(static_cast<std::size_t>(hole - 1)); }
-    std::int32_t operator[](int hole) const {
+template <class Value>
+struct PerHoleOf {
+    std::array<Value, 18> values{};
+    Value& operator[](int hole) { return values.at(static_cast<std::size_t>(hole - 1)); }
+    const Value& operator[](int hole) const {
         return values.at(static_cast<std::size_t>(hole - 1));
     }
+};
+using PerHole = PerHoleOf<std::int32_t>;
+
+// What a hole cost the player besides good strokes; the round's history
+// keeps them.
+struct HazardCounts {
+    std::int32_t penalties = 0;    // strokes added for water
+    std::int32_t bunkerShots = 0;  // shots played out of a bunker
+    std::int32_t treeHits = 0;     // times a tree threw the ball back
+    bool operator==(const HazardCounts&) const = default;
 };
 
 // Where the turn stands; the ball's colour shows it to the player.
@@ -52,6 +63,9 @@ struct RoundState {
     std::int16_t windStrength = 0;   // 0 to 5
     std::int32_t groundY = 0;        // twips: the bottom of a resting ball, the strip's top
     bool roundOver = false;
+
+    HazardCounts hazards;                 // this hole's so far
+    PerHoleOf<HazardCounts> holeHazards;  // recorded with the strokes
 };
 
 }  // namespace game

@@ -6,8 +6,8 @@
 
 namespace holeview {
 
-BallWindow::BallWindow()
-    : GameWindow(QStringLiteral("Quorvane ball"), platform::WindowInput::Accepts) {
+BallWindow::BallWindow(platform::WindowManagement management)
+    : GameWindow(QStringLiteral("Quorvane ball"), platform::WindowInput::Accepts, management) {
     KeepPixelSize();
     Move(0, 0, kBallSize, kBallSize);
 }

@@ -9,7 +9,10 @@ namespace holeview {
 class BallWindow : public platform::GameWindow {
     Q_OBJECT
 public:
-    BallWindow();
+    // The course editor keeps its tee marker out of the window manager's
+    // hands, stacked with the rest of its field.
+    explicit BallWindow(
+        platform::WindowManagement management = platform::WindowManagement::Managed);
 
 signals:
     // Any button; the left one never opens the game menu.

@@ -19,6 +19,8 @@ struct Placement {
     // Obstacles stand on the ground line with this size.
     double width = 0;
     double height = 0;
+
+    bool operator==(const Placement&) const = default;
 };
 
 struct HolePlan {

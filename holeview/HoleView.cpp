@@ -40,6 +40,7 @@ void HoleView::Clear(std::int32_t groundY, std::int32_t screenWidth) {
         parked_.push_back(std::move(window));
     }
     inUse_.clear();
+    placed_.clear();
     strip_.ClearDrawing();
     strip_.Move(0, groundY, screenWidth, kStripHeight);
     strip_.ShowInPlace();
@@ -61,9 +62,13 @@ void HoleView::Show(const HolePlan& plan, std::int32_t groundY) {
 
 void HoleView::ShowCup(const Placement& cup) {
     for (const platform::Box& mark : StripMarks(cup)) strip_.FillBox(mark);
+    PlaceFlag(cup.left);
+}
+
+void HoleView::PlaceFlag(double cupX) {
     flag_.Move(flag_.Left(), flag_.Top(), kFlagWidth, kFlagHeight);
     ShapeWindow(flag_, Shape::Flag);
-    flag_.Move(cup.left, strip_.Top() - flag_.Height());
+    flag_.Move(cupX, strip_.Top() - flag_.Height());
     flag_.ShowInPlace();
     Raise(flag_);
     Raise(strip_);
@@ -71,13 +76,49 @@ void HoleView::ShowCup(const Placement& cup) {
 
 void HoleView::ShowObstacle(const Placement& obstacle, std::int32_t groundY) {
     inUse_.push_back(TakeObstacleWindow());
+    placed_.push_back(obstacle);
     ObstacleWindow& window = *inUse_.back();
-    window.setWindowTitle(TitleOf(obstacle.kind));
-    window.Move(obstacle.left, groundY - obstacle.height, obstacle.width, obstacle.height);
-    for (const platform::Box& box : ObstaclePicture(obstacle)) window.FillBox(box);
+    PlaceObstacle(window, obstacle, groundY);
     for (const platform::Box& mark : StripMarks(obstacle)) strip_.FillBox(mark);
     Raise(window);
     window.ShowInPlace();
+}
+
+void HoleView::PlaceObstacle(ObstacleWindow& window, const Placement& obstacle,
+                             std::int32_t groundY) {
+    window.setWindowTitle(TitleOf(obstacle.kind));
+    window.Move(obstacle.left, groundY - obstacle.height, obstacle.width, obstacle.height);
+    window.ClearDrawing();
+    for (const platform::Box& box : ObstaclePicture(obstacle)) window.FillBox(box);
+}
+
+void HoleView::ShowChanges(const HolePlan& plan, std::int32_t groundY) {
+    std::size_t next = 0;
+    strip_.ClearDrawing();
+    for (const Placement& placement : plan.placements) {
+        for (const platform::Box& mark : StripMarks(placement)) strip_.FillBox(mark);
+        if (placement.kind == Kind::Tee || placement.kind == Kind::Cup) continue;
+        if (next == inUse_.size()) {
+            inUse_.push_back(TakeObstacleWindow());
+            placed_.push_back(placement);
+            PlaceObstacle(*inUse_.back(), placement, groundY);
+            Raise(*inUse_.back());
+            inUse_.back()->ShowInPlace();
+        } else if (placed_[next] != placement) {
+            // Already shown where it stands in the stacking order.
+            placed_[next] = placement;
+            PlaceObstacle(*inUse_[next], placement, groundY);
+        }
+        ++next;
+    }
+    while (inUse_.size() > next) {
+        Park(*inUse_.back());
+        parked_.push_back(std::move(inUse_.back()));
+        inUse_.pop_back();
+        placed_.pop_back();
+    }
+    flag_.SetConcealed(!plan.cupX);
+    if (plan.cupX && flag_.Left() != *plan.cupX) PlaceFlag(*plan.cupX);
 }
 
 std::unique_ptr<ObstacleWindow> HoleView::TakeObstacleWindow() {

@@ -22,6 +22,10 @@ public:
     // Paints and places what the plan holds, in cell order, standing on the
     // ground line.
     void Show(const HolePlan& plan, std::int32_t groundY);
+    // Brings the hole on the screen to the plan, moving and repainting only
+    // the obstacle windows whose placement changed, for a hole edited cell by
+    // cell. Without a pin the flag is not shown.
+    void ShowChanges(const HolePlan& plan, std::int32_t groundY);
     // Makes sure this many obstacle windows exist, in use or waiting, so later
     // holes need no new ones.
     void ReserveObstacleWindows(int count);
@@ -36,6 +40,8 @@ public:
 private:
     void ShowObstacle(const Placement& obstacle, std::int32_t groundY);
     void ShowCup(const Placement& cup);
+    void PlaceObstacle(ObstacleWindow& window, const Placement& obstacle, std::int32_t groundY);
+    void PlaceFlag(double cupX);
     std::unique_ptr<ObstacleWindow> TakeObstacleWindow();
     void Raise(QWidget& window);
 
@@ -43,6 +49,7 @@ private:
     CourseStrip strip_;
     FlagWindow flag_;
     std::vector<std::unique_ptr<ObstacleWindow>> inUse_;
+    std::vector<Placement> placed_;  // what each window in use shows
     // Blank windows waiting for a later hole: making and showing a window costs
     // far more than moving one that exists.
     std::vector<std::unique_ptr<ObstacleWindow>> parked_;

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs a build into an empty folder under the prefix /usr and checks the
-# result: the file list, the menu entry, the AppStream data and the icons.
+# result: the file list, the menu entry, the AppStream data, the icons and the
+# changelog; then makes the .deb from the build and lints it.
 # Usage: check-install.sh BUILD_DIR APP_ID VERSION EXPECTED_FILE_LIST
 set -euo pipefail
 build="$1" id="$2" version="$3" expected="$4"
@@ -40,4 +41,13 @@ difference="$(compare -metric RMSE "$root/svg-64.png" "$icons/64x64/apps/$id.png
     sed 's/.*(\(.*\))/\1/')" || true
 awk -v d="$difference" 'BEGIN { exit !(d < 0.01) }' ||
     fail "the SVG icon differs from the painted one (RMSE $difference)"
-echo "installed files, menu entry, AppStream data and icons are in order"
+changelog="$(zcat "$root/usr/share/doc/quorvane/changelog.Debian.gz" | head -n1)"
+[[ "$changelog" == "quorvane ($version-1) "* ]] || fail "the changelog starts with $changelog"
+
+# The build folder is compiled without Debian's flags: whether functions are
+# fortified is only asked of the package scripts/package makes.
+cpack --config "$build/CPackConfig.cmake" -B "$root/deb" >"$root/cpack.log" 2>&1 ||
+    fail "cpack could not make the .deb: $(cat "$root/cpack.log")"
+bash "$(dirname "${BASH_SOURCE[0]}")/lint-deb.sh" "$root"/deb/quorvane_*.deb \
+    --suppress-tags hardening-no-fortify-functions || fail "lintian finds fault with the .deb"
+echo "installed files, menu entry, AppStream data, icons, changelog and .deb are in order"

@@ -10,10 +10,13 @@
 #include <QGuiApplication>
 #include <cerrno>
 #include <csignal>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
+#include "platform/ClipboardOwnership.h"
 #include "platform/Display.h"
-#include "platform/TextFiles.h"
+#include "platform/KeeperProcess.h"
 
 extern char** environ;
 
@@ -22,6 +25,10 @@ namespace {
 
 const char kKeeperOption[] = "--keep-clipboard";
 constexpr int kTakeOverMs = 3000;
+// Whatever feeds the keeper, it holds no more than this.
+constexpr qsizetype kMostKeptBytes = 4 * 1024 * 1024;
+const char kCutMessage[] =
+    "quorvane: 文字列が 4 MB を超えたため、先頭の 4 MB だけをクリップボードに残します。\n";
 
 // Empty unless the game's text is on a clipboard other programs share.
 QString GameClipboardText() {
@@ -37,17 +44,6 @@ void WriteAll(int fd, const QByteArray& bytes) {
         if (done < 0 && errno == EINTR) continue;
         if (done <= 0) return;
         written += done;
-    }
-}
-
-QByteArray ReadAll(int fd) {
-    QByteArray bytes;
-    char buffer[4096];
-    for (;;) {
-        const ssize_t got = ::read(fd, buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR) continue;
-        if (got <= 0 || bytes.size() + got > kMostFileBytes) return bytes;
-        bytes.append(buffer, got);
     }
 }
 
@@ -111,24 +107,21 @@ bool IsClipboardKeeper(int argc, char** argv) {
 }
 
 int KeepClipboard(int argc, char** argv) {
-    const QString text = QString::fromUtf8(ReadAll(STDIN_FILENO));
+    DetachKeeperProcess();
+    const KeeperInput input = ReadKeeperInput(STDIN_FILENO, kMostKeptBytes);
+    if (input.cut) std::fputs(kCutMessage, stderr);
+    const QString text = QString::fromUtf8(input.text);
     if (text.isEmpty() || !DisplayAvailable()) return 1;
     QGuiApplication application(argc, argv);
-    QClipboard* clipboard = QGuiApplication::clipboard();
-    clipboard->setText(text);
-    if (!clipboard->ownsClipboard()) return 1;
+    QGuiApplication::clipboard()->setText(text);
+    // Not the owner: one started at the same moment took it, or the toolkit
+    // asked with an old time and the server refused. Nothing to hand over.
+    if (!OwnsClipboardSelection()) std::_Exit(1);
     WriteAll(STDOUT_FILENO, QByteArrayLiteral("1"));
-    const int nowhere = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
-    ::dup2(nowhere, STDOUT_FILENO);
-    ::close(nowhere);
+    ReplaceWithNull(STDOUT_FILENO);
     // Qt hands the clipboard to the manager as the application object goes.
     if (ClipboardManagerRuns()) return 0;
-    QObject::connect(clipboard, &QClipboard::changed, &application,
-                     [clipboard](QClipboard::Mode mode) {
-                         if (mode == QClipboard::Clipboard && !clipboard->ownsClipboard()) {
-                             QCoreApplication::quit();
-                         }
-                     });
+    EndWhenClipboardSelectionLost();
     return QGuiApplication::exec();
 }
 

@@ -11,10 +11,11 @@ void HandOverClipboard();
 
 // The keeper is this program started with a hidden option.
 bool IsClipboardKeeper(int argc, char** argv);
-// The keeper: reads the text from standard input, takes the clipboard, writes
-// one byte to standard output once it has, then hands the text to a clipboard
-// manager when one runs, or else serves it until another program takes the
-// clipboard.
+// The keeper: lets go of what it inherited, reads the text from standard
+// input (4 MB at most, said on standard error when it cut the text), takes
+// the clipboard, writes one byte to standard output once it holds it, then
+// hands the text to a clipboard manager when one runs, or else serves it.
+// It ends at once whenever it finds the clipboard is not its own.
 int KeepClipboard(int argc, char** argv);
 
 }  // namespace platform

@@ -31,6 +31,10 @@ bool DisplayAvailable() {
     return connected;
 }
 
+void SendPicturesInRequests() {
+    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) qputenv("QT_XCB_NO_MITSHM", "1");
+}
+
 void EndAtOnceWhenDisplayLost() {
     watchedConnection = X11Connection();
     if (watchedConnection) previousHandler = qInstallMessageHandler(EndIfDisplayLost);

@@ -3,8 +3,10 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
 
+#include "platform/FixedDialog.h"
 #include "platform/QuietWindow.h"
 
 namespace platform {
@@ -12,6 +14,11 @@ namespace {
 
 MessageHook& Hook() {
     static MessageHook hook;
+    return hook;
+}
+
+QuestionHook& AnswerHook() {
+    static QuestionHook hook;
     return hook;
 }
 
@@ -39,7 +46,7 @@ void ShowMessage(const QString& text, const QString& title, Focus focus) {
         return;
     }
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok);
-    box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    box.setWindowFlags(kFixedDialogFlags | Qt::WindowStaysOnTopHint);
     if (Timeout()) QTimer::singleShot(*Timeout(), &box, &QMessageBox::accept);
     if (focus == Focus::Take) {
         box.exec();
@@ -56,8 +63,26 @@ void ShowMessage(const QString& text, const QString& title, Focus focus) {
     answered.exec();
 }
 
+int AskQuestion(const QString& text, const QString& title, const QStringList& answers) {
+    LogMessage(text, title);
+    if (AnswerHook()) return AnswerHook()(text, title);
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton);
+    box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    QList<QAbstractButton*> buttons;
+    for (const QString& answer : answers) buttons << box.addButton(answer, QMessageBox::AcceptRole);
+    if (!buttons.isEmpty()) {
+        box.setDefaultButton(qobject_cast<QPushButton*>(buttons.first()));
+        box.setEscapeButton(buttons.last());
+    }
+    box.exec();
+    const qsizetype chosen = buttons.indexOf(box.clickedButton());
+    return static_cast<int>(chosen >= 0 ? chosen : answers.size() - 1);
+}
+
 void SetMessageTimeout(std::optional<int> ms) { Timeout() = ms; }
 
 void SetMessageHook(MessageHook hook) { Hook() = std::move(hook); }
+
+void SetQuestionHook(QuestionHook hook) { AnswerHook() = std::move(hook); }
 
 }  // namespace platform

@@ -19,6 +19,7 @@ namespace {
 struct ProgramSeams {
     QString appFolder;
     std::optional<bool> appFolderWritable;
+    bool installedLayout = false;
     EndHook endHook;
     std::unique_ptr<QLockFile> instanceLock;
 };
@@ -45,21 +46,29 @@ QString PerUserFolder() {
     return folder + QStringLiteral("/quorvane");
 }
 
-bool AppFolderWritable() {
-    if (ProgramSeam().appFolderWritable) return *ProgramSeam().appFolderWritable;
+QString PerUserDataFolder() {
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    if (folder.isEmpty()) folder = QDir::homePath() + QStringLiteral("/.local/share");
+    return folder + QStringLiteral("/quorvane");
+}
+
+bool SettingsBesideProgram() {
+    const ProgramSeams& s = ProgramSeam();
+    if (s.installedLayout) return false;
+    if (s.appFolderWritable) return *s.appFolderWritable;
     const QFileInfo folder(AppFolder());
     return folder.isDir() && folder.isWritable();
 }
 
 QString SettingsFileToRead(const QString& fileName) {
     const QString beside = AppFolder() + QLatin1Char('/') + fileName;
-    if (AppFolderWritable()) return beside;
+    if (SettingsBesideProgram()) return beside;
     const QString perUser = PerUserFolder() + QLatin1Char('/') + fileName;
-    return EntryExists(perUser) ? perUser : beside;
+    return EntryExists(perUser) || ProgramSeam().installedLayout ? perUser : beside;
 }
 
 QString SettingsFileToWrite(const QString& fileName) {
-    if (AppFolderWritable()) return AppFolder() + QLatin1Char('/') + fileName;
+    if (SettingsBesideProgram()) return AppFolder() + QLatin1Char('/') + fileName;
     QDir().mkpath(PerUserFolder());
     return PerUserFolder() + QLatin1Char('/') + fileName;
 }
@@ -68,13 +77,21 @@ void SetProgramFolderWritable(std::optional<bool> writable) {
     ProgramSeam().appFolderWritable = writable;
 }
 
+void SetInstalledLayout(bool installed) { ProgramSeam().installedLayout = installed; }
+
+// The file the editor saves is the one played, even where an older one lies
+// in the other place.
 QString UserCourseFilePath() {
     const QString beside = AppFolder() + QLatin1Char('/') + kUserCourseFileName;
-    if (EntryExists(beside)) return beside;
     const QString perUser = PerUserFolder() + QLatin1Char('/') + kUserCourseFileName;
-    if (EntryExists(perUser)) return perUser;
-    return beside;
+    const QString saved = SettingsBesideProgram() ? beside : perUser;
+    const QString other = SettingsBesideProgram() ? perUser : beside;
+    if (EntryExists(saved)) return saved;
+    if (EntryExists(other)) return other;
+    return saved;
 }
+
+QString UserCourseFileToWrite() { return SettingsFileToWrite(kUserCourseFileName); }
 
 bool AnotherInstanceRunning() {
     ProgramSeams& s = ProgramSeam();

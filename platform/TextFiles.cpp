@@ -10,6 +10,7 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <algorithm>
 #include <cerrno>
 
 namespace platform {
@@ -40,22 +41,14 @@ std::optional<QByteArray> ReadRegularFile(int fd) {
     }
 }
 
-// A write killed after Qt gave its temporary file a name, before the rename,
-// leaves "<name>.XXXXXX" beside the file, six random letters. A copy someone
-// named "<name>.backup" is not one of them: only letters that mix upper and
-// lower case count as Qt's.
+bool IsAsciiLetter(QChar c) { return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z'); }
+
+// A write killed after Qt named its temporary file, before the rename, leaves
+// "<name>." and six letters beside the file: each of A-Z and a-z, drawn at
+// random, so one name in thirty is all upper or all lower case.
 bool IsLeftoverOf(const QString& fileName, const QString& candidate) {
-    if (candidate.size() != fileName.size() + 7 || !candidate.startsWith(fileName + u'.')) {
-        return false;
-    }
-    bool upper = false;
-    bool lower = false;
-    for (const QChar c : QStringView(candidate).right(6)) {
-        upper = upper || (c >= u'A' && c <= u'Z');
-        lower = lower || (c >= u'a' && c <= u'z');
-        if (!(c >= u'A' && c <= u'Z') && !(c >= u'a' && c <= u'z')) return false;
-    }
-    return upper && lower;
+    return candidate.size() == fileName.size() + 7 && candidate.startsWith(fileName + u'.') &&
+           std::all_of(candidate.end() - 6, candidate.end(), IsAsciiLetter);
 }
 
 // Qt places its temporary file beside the file a link leads to.
@@ -108,17 +101,26 @@ qsizetype Utf8BomLength(const QByteArray& bytes) {
     return bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
 }
 
-QList<QByteArray> SplitLines(const QByteArray& bytes) {
-    QList<QByteArray> lines;
+QList<LineSpan> LineSpans(const QByteArray& bytes) {
+    QList<LineSpan> spans;
     qsizetype start = Utf8BomLength(bytes);
     while (start < bytes.size()) {
-        qsizetype end = start;
-        while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n') ++end;
-        lines.append(bytes.mid(start, end - start));
+        qsizetype contentEnd = start;
+        while (contentEnd < bytes.size() && bytes[contentEnd] != '\r' && bytes[contentEnd] != '\n')
+            ++contentEnd;
+        qsizetype end = contentEnd;
         if (end < bytes.size() && bytes[end] == '\r') ++end;
         if (end < bytes.size() && bytes[end] == '\n') ++end;
+        spans.append({start, contentEnd, end});
         start = end;
     }
+    return spans;
+}
+
+QList<QByteArray> SplitLines(const QByteArray& bytes) {
+    QList<QByteArray> lines;
+    for (const LineSpan& span : LineSpans(bytes))
+        lines.append(bytes.mid(span.start, span.contentEnd - span.start));
     return lines;
 }
 

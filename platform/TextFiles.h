@@ -29,7 +29,16 @@ std::optional<QByteArray> ReadFileBytes(const QString& path);
 // 3 when the bytes start with a UTF-8 byte order mark, as editors write it.
 qsizetype Utf8BomLength(const QByteArray& bytes);
 
+// Where a line lies in a text: its first byte, the first byte of its line
+// end (or the text's end), and the first byte of the next line.
+struct LineSpan {
+    qsizetype start;
+    qsizetype contentEnd;
+    qsizetype end;
+};
+
 // The lines of a text after its byte order mark; ends CR LF, CR or LF.
+QList<LineSpan> LineSpans(const QByteArray& bytes);
 QList<QByteArray> SplitLines(const QByteArray& bytes);
 // The lines of a file, or nullopt when it cannot be read.
 std::optional<QList<QByteArray>> ReadLines(const QString& path);

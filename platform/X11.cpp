@@ -90,4 +90,14 @@ xcb_window_t TopLevelOf(xcb_connection_t* connection, xcb_window_t window) {
     }
 }
 
+uint8_t FirstEventOf(xcb_connection_t* connection, const char* extension) {
+    xcb_query_extension_reply_t* reply = xcb_query_extension_reply(
+        connection,
+        xcb_query_extension(connection, static_cast<uint16_t>(std::strlen(extension)), extension),
+        nullptr);
+    const uint8_t first = reply && reply->present ? reply->first_event : 0;
+    std::free(reply);
+    return first;
+}
+
 }  // namespace platform

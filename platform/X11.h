@@ -32,5 +32,7 @@ std::vector<xcb_window_t> ManagedWindows(xcb_connection_t* connection);
 // The root's child that holds the window: the window manager's frame around
 // it, or the window itself.
 xcb_window_t TopLevelOf(xcb_connection_t* connection, xcb_window_t window);
+// The number of the extension's first event; 0 when the server lacks it.
+uint8_t FirstEventOf(xcb_connection_t* connection, const char* extension);
 
 }  // namespace platform

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "platform/FixedDialog.h"
 #include "platform/Numeric.h"
 #include "platform/Screen.h"
 #include "platform/TextFit.h"
@@ -51,8 +52,7 @@ ScoreWindow::ScoreWindow(const QString& cardText, Opened opened, int gameWidthTw
           this, opened == Opened::AtRoundEnd ? QStringLiteral("終了") : QStringLiteral("閉じる"),
           360)),
       copyButton_(MakeButton(this, QStringLiteral("コピー"), 1275)) {
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowFlags(platform::kFixedDialogFlags);
     setWindowTitle(QStringLiteral("Quorvane"));
     setFont(CardFont());
     // The frame differs between window managers; the client area is the one

@@ -8,6 +8,7 @@
 
 #include "platform/Boxes.h"
 #include "platform/EventPump.h"
+#include "platform/FixedDialog.h"
 #include "platform/Numeric.h"
 #include "platform/Screen.h"
 #include "platform/TextFit.h"
@@ -34,8 +35,7 @@ int PreviewWaitMs(int speedIndex) {
 
 SettingsDialog::SettingsDialog(Settings& settings) : settings_(settings) {
     setWindowTitle(QStringLiteral("Quorvane"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
+    setWindowFlags(platform::kFixedDialogFlags);
     setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));
     platform::SetClientSizeTwips(this, 4455, 1425);
     CreateControls();

@@ -8,6 +8,7 @@
 
 #include "courses/CourseSets.h"
 #include "courses/UserCourseFile.h"
+#include "platform/FixedDialog.h"
 #include "platform/Messages.h"
 #include "platform/Numeric.h"
 #include "platform/Screen.h"
@@ -32,15 +33,15 @@ QPushButton* NewButton(const QString& caption, int top, QWidget* parent) {
 
 StartDialog::StartDialog(Settings& settings, const QPixmap& icon) : settings_(settings) {
     setWindowTitle(QStringLiteral("Quorvane"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
+    setWindowFlags(platform::kFixedDialogFlags);
     setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));
     platform::SetClientSizeTwips(this, kClientWidth, kClientHeight);
 
     okButton_ = NewButton(QStringLiteral("OK"), 90, this);
     okButton_->setDefault(true);
     settingsButton_ = NewButton(QStringLiteral("設定..."), 480, this);
-    quitButton_ = NewButton(QStringLiteral("終了"), 885, this);
+    statisticsButton_ = NewButton(QStringLiteral("成績..."), 885, this);
+    quitButton_ = NewButton(QStringLiteral("終了"), 1290, this);
 
     const int places[3][4] = {
         {1050, 195, 1200, 180}, {1050, 540, 1395, 180}, {1065, 915, 1395, 180}};
@@ -55,6 +56,11 @@ StartDialog::StartDialog(Settings& settings, const QPixmap& icon) : settings_(se
     courseButtons_[2]->setEnabled(courses::UserCourseFileExists());
     courseButtons_[settings_.courseSet]->setChecked(true);
 
+    // Under the course choice: a course of one's own is made here.
+    editButton_ = new QPushButton(QStringLiteral("コース作成..."), this);
+    platform::PlaceControl(editButton_, 1050, 1215, 1395, 345);
+    editButton_->setAutoDefault(false);
+
     auto* picture = new QLabel(this);
     platform::PlaceControl(picture, 285, 435, 480, 480);
     picture->setPixmap(icon);
@@ -63,14 +69,18 @@ StartDialog::StartDialog(Settings& settings, const QPixmap& icon) : settings_(se
     platform::ShrinkTextsToFit(this);
 
     setTabOrder(okButton_, settingsButton_);
-    setTabOrder(settingsButton_, quitButton_);
+    setTabOrder(settingsButton_, statisticsButton_);
+    setTabOrder(statisticsButton_, quitButton_);
     setTabOrder(quitButton_, courseButtons_[0]);
+    setTabOrder(courseButtons_[0], editButton_);
 
     connect(courseGroup_, &QButtonGroup::idToggled, this, [this](int courseSet, bool checked) {
         if (checked) settings_.courseSet = courseSet;
     });
     connect(okButton_, &QPushButton::clicked, this, &StartDialog::Start);
     connect(quitButton_, &QPushButton::clicked, this, &QDialog::reject);
+    connect(statisticsButton_, &QPushButton::clicked, this, &StartDialog::statisticsRequested);
+    connect(editButton_, &QPushButton::clicked, this, [this] { done(kEditCourse); });
     connect(settingsButton_, &QPushButton::clicked, this, [this] {
         SettingsDialog dialog(settings_);
         dialog.exec();

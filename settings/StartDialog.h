@@ -19,9 +19,17 @@ public:
     // the settings in place.
     StartDialog(Settings& settings, const QPixmap& icon);
 
+    // What exec() gives when the player asks for the course editor.
+    static constexpr int kEditCourse = 2;
+
     QRadioButton* CourseButton(int courseSet) const { return courseButtons_[courseSet]; }
     QPushButton* OkButton() const { return okButton_; }
     QPushButton* QuitButton() const { return quitButton_; }
+    QPushButton* EditButton() const { return editButton_; }
+
+signals:
+    // "成績..." was pressed; the dialog stays open underneath the window.
+    void statisticsRequested();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -35,7 +43,9 @@ private:
     QButtonGroup* courseGroup_;
     QPushButton* okButton_;
     QPushButton* settingsButton_;
+    QPushButton* statisticsButton_;
     QPushButton* quitButton_;
+    QPushButton* editButton_;
 };
 
 }  // namespace settings

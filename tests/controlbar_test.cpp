@@ -116,6 +116,38 @@ private slots:
         QCOMPARE(menus[1][1].toBool(), false);
     }
 
+    // Without a mouse: the Menu key, or Shift+F10, which counts as Shift alone.
+    void menuKeysOpenTheGameMenuAtTheButton_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+        QTest::addColumn<int>("menus");
+        QTest::addColumn<bool>("shiftAlone");
+        QTest::newRow("Menu") << int(Qt::Key_Menu) << Qt::KeyboardModifiers() << 1 << false;
+        QTest::newRow("Shift+Menu")
+            << int(Qt::Key_Menu) << Qt::KeyboardModifiers(Qt::ShiftModifier) << 1 << true;
+        QTest::newRow("Shift+F10")
+            << int(Qt::Key_F10) << Qt::KeyboardModifiers(Qt::ShiftModifier) << 1 << true;
+        QTest::newRow("F10") << int(Qt::Key_F10) << Qt::KeyboardModifiers() << 0 << false;
+        QTest::newRow("Ctrl+Shift+F10")
+            << int(Qt::Key_F10) << (Qt::ShiftModifier | Qt::ControlModifier) << 0 << false;
+    }
+    void menuKeysOpenTheGameMenuAtTheButton() {
+        QFETCH(int, key);
+        QFETCH(Qt::KeyboardModifiers, modifiers);
+        QFETCH(int, menus);
+        testing::TestEnvironment env;
+        ControlBar bar(Content());
+        QWidget* button = bar.findChild<controlbar::ShotButton*>();
+        QSignalSpy asked(&bar, &ControlBar::menuRequested);
+        QSignalSpy presses(&bar, &ControlBar::pressed);
+        QTest::keyClick(button, Qt::Key(key), modifiers);
+        QCOMPARE(asked.count(), menus);
+        QCOMPARE(presses.count(), 0);
+        if (!menus) return;
+        QCOMPARE(asked[0][0].toPoint(), button->mapToGlobal(button->rect().center()));
+        QTEST(asked[0][1].toBool(), "shiftAlone");
+    }
+
     void lampAndStacking() {
         testing::TestEnvironment env;
         emit qGuiApp->applicationStateChanged(Qt::ApplicationInactive);

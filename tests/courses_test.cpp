@@ -1,4 +1,5 @@
 // The built-in courses, the tree size cycles and the custom course file.
+#include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 #include <QTest>
@@ -7,6 +8,7 @@
 #include "courses/CourseTables.h"
 #include "courses/UserCourseFile.h"
 #include "courses/UserCourseLines.h"
+#include "platform/Program.h"
 #include "platform/TextFiles.h"
 #include "tests/support/TestEnvironment.h"
 
@@ -30,6 +32,10 @@ QByteArray FileText(const QStringList& lines, const char* end = "\r\n") {
 
 courses::CourseLoad Parse(const QStringList& lines) {
     return courses::ParseUserCourse(platform::SplitLines(FileText(lines)));
+}
+
+QString FirstHole(const courses::CourseLoad& course) {
+    return course.rows ? course.rows->front() : course.problem;
 }
 
 int Runs(const QString& row, QChar letter) {
@@ -148,6 +154,19 @@ private slots:
             QCOMPARE((*course.rows)[0], first);
             QCOMPARE((*course.rows)[17], Hole(18));
         }
+    }
+
+    // The file beside the program comes first, the per-user one only without it.
+    void theFileBesideTheProgramWins() {
+        testing::TestEnvironment env;
+        QStringList lines = EighteenHoleLines();
+        QDir().mkpath(platform::PerUserFolder());
+        const QString perUser = platform::PerUserFolder() + u"/USER.TXT"_s;
+        QVERIFY(platform::WriteFileAtomically(perUser, FileText(lines)));
+        QCOMPARE(FirstHole(courses::LoadCourse(2)), Hole(1));
+        lines[2] = u"@9T"_s + QString(98, u'_') + u"P"_s;
+        env.writeFile(u"USER.TXT"_s, FileText(lines));
+        QCOMPARE(FirstHole(courses::LoadCourse(2)), lines[2].mid(1));
     }
 
     // Only hole lines must be code page 932: a title in UTF-8, a comment with a

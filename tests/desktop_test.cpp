@@ -32,6 +32,7 @@ private slots:
         QTest::newRow("stored, halves to even")
             << u"300.5"_s << u"401.5"_s << 19200 << QPoint(300, 402);
         QTest::newRow("negative left") << u"-300"_s << u"500"_s << 19200 << QPoint(0, 500);
+        QTest::newRow("negative top") << u"300"_s << u"-450"_s << 19200 << QPoint(300, 0);
         QTest::newRow("top below the screen")
             << u"300"_s << u"99999"_s << 19200 << QPoint(300, 12000 - 480);
         QTest::newRow("right of the game's width")
@@ -84,6 +85,26 @@ private slots:
         }
         about.findChild<QPushButton*>()->click();
         QVERIFY(!about.isVisible());
+    }
+
+    // The Mincho face here has no bold weight; the font engine's faint
+    // emboldening alone adds 38 % to the ink, too little to read as bold.
+    void aboutWindowTitleIsBold() {
+        desktop::AboutWindow about(QPixmap(32, 32), 19200);
+        auto* name = about.findChild<QLabel*>(u"nameLabel"_s);
+        const auto ink = [name] {
+            const QImage picture = name->grab().toImage();
+            qint64 sum = 0;
+            for (int y = 0; y < picture.height(); ++y) {
+                for (int x = 0; x < picture.width(); ++x) sum += 255 - qGray(picture.pixel(x, y));
+            }
+            return sum;
+        };
+        const qint64 bold = ink();
+        QFont regular = name->font();
+        regular.setBold(false);
+        name->setFont(regular);
+        QVERIFY2(bold * 100 >= ink() * 142, qPrintable(u"%1 against %2"_s.arg(bold).arg(ink())));
     }
 };
 

@@ -108,6 +108,15 @@ private slots:
         QCOMPARE(round.rollSteps, 0);
     }
 
+    void onlyAShotFromABunkerCountsAsABunkerShot() {
+        for (const bool inBunker : {false, true}) {
+            RoundState round = Flying(1000, kRestY, 0, 0);
+            round.inBunker = inBunker;
+            game::PrepareShot(round, {10, -10});
+            QCOMPARE(round.hazards.bunkerShots, inBunker ? 1 : 0);
+        }
+    }
+
     // Positions are rounded half to even; gravity first, then the move.
     void stepMovesByTheSpeedsRoundedHalfToEven_data() {
         QTest::addColumn<float>("vx");
@@ -177,19 +186,36 @@ private slots:
         QCOMPARE(round.phase, game::TurnPhase::Ready);
     }
 
-    // Two ball widths beside the water on the side the shot came from.
+    // Two ball widths beside the water on the side the shot came from, unless
+    // that lies off the strip.
+    void waterPutsTheBallBackWithAPenalty_data() {
+        QTest::addColumn<double>("waterLeft");
+        QTest::addColumn<double>("waterWidth");
+        QTest::addColumn<int>("direction");
+        QTest::addColumn<int>("left");
+        QTest::newRow("shot to the right") << 3000.0 << 400.0 << 1 << 3000 - 160;
+        QTest::newRow("shot to the left") << 3000.0 << 400.0 << 2 << 3400 + 160;
+        QTest::newRow("water to the right end") << 384.0 << 18816.0 << 2 << 384 - 160;
+        QTest::newRow("room for the ball at the right end") << 3000.0 << 15960.0 << 2 << 19120;
+        QTest::newRow("water from the left end") << 0.0 << 3000.0 << 1 << 3000 + 160;
+        QTest::newRow("room for the ball at the left end") << 160.0 << 3000.0 << 1 << 0;
+        QTest::newRow("water everywhere") << 0.0 << 19200.0 << 2 << 19120;
+    }
     void waterPutsTheBallBackWithAPenalty() {
-        const Placement water = Obstacle(Placement::Kind::Water, 3000, 400);
-        for (const auto& [direction, left] : {std::pair{1, 3000 - 160}, {2, 3400 + 160}}) {
-            RoundState round = Flying(3100, 9000, 2, 5);
-            round.shotDirection = std::int16_t(direction);
-            round.strokeCount = 2;
-            QCOMPARE(game::PutBackBesideWater(round, water), double(left));
-            QCOMPARE(round.ballX, left);
-            QCOMPARE(round.ballY, kRestY);
-            QCOMPARE(round.strokeCount, 3);
-            QCOMPARE(round.phase, game::TurnPhase::Ready);
-        }
+        QFETCH(double, waterLeft);
+        QFETCH(double, waterWidth);
+        QFETCH(int, direction);
+        QFETCH(int, left);
+        RoundState round = Flying(3100, 9000, 2, 5);
+        round.shotDirection = std::int16_t(direction);
+        round.strokeCount = 2;
+        const Placement water = Obstacle(Placement::Kind::Water, waterLeft, waterWidth);
+        QCOMPARE(game::PutBackBesideWater(round, water, kWidth), double(left));
+        QCOMPARE(round.ballX, left);
+        QCOMPARE(round.ballY, kRestY);
+        QCOMPARE(round.strokeCount, 3);
+        QCOMPARE(round.hazards.penalties, 1);
+        QCOMPARE(round.phase, game::TurnPhase::Ready);
     }
 
     void treesThrowBackABallWhoseRightEdgeIsInTheTrunk_data() {
@@ -215,6 +241,7 @@ private slots:
         QCOMPARE(round.ballX, hit ? 1010 - 80 : 1010);
         QCOMPARE(round.ballVX, hit ? -10.f : 10.f);
         QCOMPARE(round.bounceVX, hit ? -10.f : 10.f);
+        QCOMPARE(round.hazards.treeHits, hit ? 1 : 0);
     }
 
     void onlyTheFirstTreeHitCounts() {
@@ -226,6 +253,7 @@ private slots:
                          kWidth);
         QCOMPARE(round.ballX, 930);
         QCOMPARE(round.ballVX, -10.f);
+        QCOMPARE(round.hazards.treeHits, 1);
         // Flying left, the edge that counts is still the right one.
         round = Flying(1020, 10000, -10, 0);
         game::FlightStep(round, With({Obstacle(Placement::Kind::Tree, 1060, 60, 2000)}), kWidth);

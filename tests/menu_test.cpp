@@ -10,6 +10,8 @@
 #include "desktop/ClockWindow.h"
 #include "game/Game.h"
 #include "game/GameMenu.h"
+#include "history/StatsWindow.h"
+#include "platform/Random.h"
 #include "scorecard/ScoreWindow.h"
 #include "tests/support/BarPlayer.h"
 #include "tests/support/ShortHole.h"
@@ -56,16 +58,41 @@ private slots:
         game::GameMenu menu;
         QCOMPARE(Captions(menu.Menu()),
                  (QStringList{u"ゲーム中断"_s, u"-"_s, u"最初のホールからやる！"_s, u"-"_s,
-                              u"スコア表示"_s, u"-"_s, u"バージョン情報"_s, u"-"_s,
+                              u"スコア表示"_s, u"成績..."_s, u"-"_s, u"バージョン情報"_s, u"-"_s,
                               u"コース (off)"_s, u"-"_s, u"終了"_s}));
         menu.SetRestartShown(false);
         QCOMPARE(Captions(menu.Menu()).mid(0, 3),
                  (QStringList{u"ゲーム中断"_s, u"-"_s, u"スコア表示"_s}));
         menu.CheckHole(1);
-        const QList<QAction*> holes = menu.Menu().actions()[8]->menu()->actions();
+        const QList<QAction*> holes = menu.Menu().actions()[9]->menu()->actions();
         QCOMPARE(holes.size(), 18);
         QCOMPARE(holes[17]->text(), u"18"_s);
         for (int i = 0; i < 18; ++i) QCOMPARE(holes[i]->isChecked(), i == 0);
+        menu.OfferBackToEditor();
+        QCOMPARE(Captions(menu.Menu()).mid(7),
+                 (QStringList{u"コース (off)"_s, u"-"_s, u"コース作成に戻る"_s}));
+    }
+
+    // A hole tried from the course editor ends at its hole-out, or as soon as
+    // the player goes back from the menu, even while aiming; nothing is stored.
+    void aTriedHoleEndsAtItsHoleOutOrFromTheMenu() {
+        testing::TestEnvironment env;
+        {
+            game::Game game(testing::StandardSettings(), testing::ShortHole());
+            platform::ScriptRandom({0.0});
+            testing::BarPlayer player({{20, 12}, {6, 5}, {6, 5}, {6, 5}});
+            game.TryHole({});
+            QCOMPARE(player.barsOpened, 3);
+            QCOMPARE(env.messages,
+                     QStringList(u"Quorvane|3打で入りました！\r\n\r\nいい感じ！\r\n\r\n"
+                                 u"コース作成に戻ります。"_s));
+        }
+        game::Game game(testing::StandardSettings(), testing::ShortHole());
+        OnceTheBarOpens(this, [&] { game.Request(Command::BackToEditor); });
+        game.TryHole({});
+        QCOMPARE(env.messages.size(), 1);
+        QCOMPARE(game.Round().strokeCount, 0);
+        QVERIFY(!QFile::exists(env.filePath(u"QVN.ini"_s)));
     }
 
     // Out of sight while the clock shows, back exactly where they were.
@@ -112,6 +139,7 @@ private slots:
         testing::StartOnHole(game, 4);
         game.Round().holeStrokes[2] = 6;
         game.Round().strokeCount = 3;
+        game.Round().hazards.penalties = 2;
         const std::int32_t cupX = game.Round().cupX;
         testing::BarPlayer player({{20, 12}});
         game.Ball().ShowInPlace();
@@ -135,8 +163,9 @@ private slots:
         QCOMPARE(game.Round().currentHole, 1);
         QCOMPARE(game.Round().holeStrokes[2], 0);
         QCOMPARE(game.Round().strokeCount, 1);
+        QCOMPARE(game.Round().hazards, game::HazardCounts{});
         QCOMPARE(game.Round().cupX, cupX);
-        QVERIFY(game.Menu().Menu().actions()[8]->menu()->actions()[0]->isChecked());
+        QVERIFY(game.Menu().Menu().actions()[9]->menu()->actions()[0]->isChecked());
     }
 
     void scoreFromTheMenuClosesAndWritesNothing() {
@@ -161,6 +190,35 @@ private slots:
         QCOMPARE(closeCaption, u"閉じる"_s);
         QVERIFY(!copyEnabled);
         QVERIFY(!QFile::exists(env.filePath(u"QVN.ini"_s)));
+    }
+
+    // The window waits over the frozen round like the score card: the
+    // gauges stand still until it closes.
+    void statisticsFromTheMenuShowTheKeptRounds() {
+        testing::TestEnvironment env;
+        game::Game game(testing::StandardSettings(), testing::ShortHole());
+        history::RoundRecord kept;
+        kept.holes.fill({4, 5, 0, 0, 0});
+        game.History().Keep(kept, platform::Focus::Take);
+        testing::StartOnHole(game, 1);
+        testing::BarPlayer watchdog({});
+        QTimer::singleShot(0, testing::PressSpace);
+        QString best;
+        QList<float> powers;
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, [&] {
+            auto* window = ActiveModal<history::StatsWindow>();
+            const float power = testing::OpenBar() ? testing::OpenBar()->PowerShown() : 0;
+            if (!window && power > 3 && best.isEmpty()) game.Request(Command::ShowStatistics);
+            if (!window || (powers << power).size() < 5) return;
+            best = window->Figure(u"best"_s);
+            window->CloseButton()->click();
+            game.Request(Command::Exit);
+        });
+        closer.start(2);
+        QVERIFY_THROWS_EXCEPTION(testing::ProgramEnded, game.NextTurn());
+        QCOMPARE(best, u"+18"_s);
+        QCOMPARE(powers, QList<float>(5, powers.first()));
     }
 
     // Between two gauge steps, at once, writing nothing.

@@ -1,7 +1,10 @@
 // The platform layer's own promises: rounding, units, code page 932, atomic writes.
+#include <QDialog>
 #include <QDir>
 #include <QTest>
 
+#include "platform/KeeperProcess.h"
+#include "platform/MinimizedDialogs.h"
 #include "platform/Numeric.h"
 #include "platform/Screen.h"
 #include "platform/TextFiles.h"
@@ -28,6 +31,25 @@ private slots:
         QCOMPARE(platform::WorkAreaBottomPx(), 760);
         QCOMPARE(platform::ScreenWidthTwips(), 19200);
         QCOMPARE(platform::ScreenHeightTwips(), 12000);
+    }
+
+    // A dialog the window manager minimised comes back, raised, at a press;
+    // one the game has closed stays closed, other windows stay as they are.
+    void minimizedDialogsComeBack() {
+        QDialog waitedOn;
+        QDialog closed;
+        QWidget tool(nullptr, Qt::Tool);
+        for (QWidget* window : std::initializer_list<QWidget*>{&waitedOn, &closed, &tool}) {
+            window->show();
+            window->setWindowState(Qt::WindowMinimized);
+        }
+        closed.hide();
+        QVERIFY(waitedOn.isMinimized());
+        platform::BringBackMinimizedDialogs();
+        QVERIFY(!waitedOn.isMinimized());
+        QVERIFY(waitedOn.isVisible());
+        QVERIFY(!closed.isVisible());
+        QVERIFY(tool.isMinimized());
     }
 
     void neighbouringTwipsRectanglesShareTheirPixelEdge() {
@@ -69,13 +91,34 @@ private slots:
                  (QList<QByteArray>{"\x81", "b", "c", "", "d"}));
     }
 
+    // The clipboard keeper keeps whole characters when it has to cut.
+    void aCutKeepsWholeUtf8Characters_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("most");
+        QTest::addColumn<int>("kept");
+        QTest::newRow("all fit") << QByteArray("a\xC3\xA9") << 3 << 3;
+        QTest::newRow("one over") << QByteArray("abcd") << 3 << 3;
+        QTest::newRow("two-byte split") << QByteArray("a\xC3\xA9") << 2 << 1;
+        QTest::newRow("three-byte split") << QByteArray("a\xE7\x99\xBD") << 3 << 1;
+        QTest::newRow("four-byte split") << QByteArray("a\xF0\x9F\x98\x80") << 4 << 1;
+        QTest::newRow("split at its start") << QByteArray("ab\xE7\x99\xBD") << 2 << 2;
+        QTest::newRow("no start in sight") << QByteArray("a\x80\x80\x80\x80") << 4 << 4;
+    }
+    void aCutKeepsWholeUtf8Characters() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, most);
+        QTEST(int(platform::WholeUtf8Length(bytes, most)), "kept");
+    }
+
     // A write killed after Qt named its temporary file, before the rename,
     // leaves "<name>.XXXXXX" behind: the next write of that file removes it.
     void aWriteRemovesWhatKilledWritesOfTheFileLeft() {
         testing::TestEnvironment env;
-        const QStringList kept{"QVN.ini.backup",  "QVN.ini.BACKUP", "QVN.ini.aBcDe",
-                               "QVN.ini.aBcDeFg", "QVN.ini.aBc1eF", "USER.TXT.aBcDeF"};
-        for (const QString& name : kept + QStringList{"QVN.ini.aBcDeF", "QVN.ini.ZyXwVu"}) {
+        const QStringList kept{"QVN.ini.aBcDe",       "QVN.ini.aBcDeFg", "QVN.ini.aBc1eF",
+                               "QVN.ini.\u00e4BcDeF", "QVN.ini.aBc_eF",  "USER.TXT.aBcDeF"};
+        const QStringList left{"QVN.ini.aBcDeF", "QVN.ini.ZyXwVu", "QVN.ini.ABCDEF",
+                               "QVN.ini.abcdef", "QVN.ini.backup"};
+        for (const QString& name : kept + left) {
             env.writeFile(name, "[Setting]\r\n");
         }
         QVERIFY(QDir(env.folder()).mkdir(QStringLiteral("QVN.ini.FoLdEr")));

@@ -117,16 +117,15 @@ private slots:
         testing::BarPlayer player({{30, 40}});
         PlayUntilMessage(game, env, 1);
         QCOMPARE(game.Round().holeStrokes[1], 2);
+        QCOMPARE(game.Round().holeHazards[1], (game::HazardCounts{1, 0, 0}));
+        QCOMPARE(game.Round().hazards, game::HazardCounts{});  // hole 2 starts afresh
     }
 
     // The final message, then the score card of a finished round, which keeps
     // the high score; the program ends when its window closes.
     void lastHoleEndsTheRound() {
         testing::TestEnvironment env;
-        QByteArray course;
-        for (int hole = 0; hole < 18; ++hole)
-            course += "@" + testing::ShortHole().toLatin1() + "\r\n";
-        env.writeFile(u"USER.TXT"_s, course);
+        env.writeFile(u"USER.TXT"_s, testing::ShortUserCourse());
         settings::Settings settings = testing::StandardSettings();
         settings.courseSet = 2;
         game::Game game(settings, QString());
@@ -161,6 +160,8 @@ private slots:
         testing::StartOnHole(game, 4);
         game.Round().strokeCount = 2;
         game.Round().holeStrokes[2] = 5;
+        game.Round().hazards.treeHits = 1;
+        game.Round().holeHazards[2].penalties = 1;
         testing::BarPlayer watchdog({});
         QTimer::singleShot(0, testing::PressSpace);
         QTimer poller;
@@ -173,6 +174,8 @@ private slots:
         QCOMPARE(game.Round().currentHole, 1);
         QCOMPARE(game.Round().holeStrokes[2], 0);
         QCOMPARE(game.Round().strokeCount, 0);
+        QCOMPARE(game.Round().holeHazards[2], game::HazardCounts{});
+        QCOMPARE(game.Round().hazards, game::HazardCounts{});
         QCOMPARE(game.Round().phase, TurnPhase::Ready);
         QCOMPARE(game.Ball().Left(), 0.0);
         QVERIFY(!testing::OpenBar());

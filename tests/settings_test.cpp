@@ -61,7 +61,7 @@ private slots:
         const QByteArray file =
             "[Setting]\r\n;Course=@\r\n  ; PlusMinus=3\r\n#Hash=kept\r\nCourse\r\n"
             "Quoted=\" spaced \"\r\nSingle='x'\r\nMixed=\"x'\r\nLone=\"\r\nInner=a\"b\"\r\n"
-            "Course=*\r\n";
+            "Course=*\r\nEmpty=\"\"\r\n";
         QCOMPARE(Read(file, u"Setting"_s, u";Course"_s), u"<missing>"_s);
         QCOMPARE(Read(file, u"Setting"_s, u"PlusMinus"_s), u"<missing>"_s);
         QCOMPARE(Read(file, u"Setting"_s, u"#Hash"_s), u"kept"_s);
@@ -71,6 +71,7 @@ private slots:
         QCOMPARE(Read(file, u"Setting"_s, u"Mixed"_s), u"\"x'"_s);
         QCOMPARE(Read(file, u"Setting"_s, u"Lone"_s), u"\""_s);
         QCOMPARE(Read(file, u"Setting"_s, u"Inner"_s), u"a\"b\""_s);
+        QCOMPARE(Read(file, u"Setting"_s, u"Empty"_s), u""_s);
     }
 
     // Also after a UTF-8 byte order mark, which a write keeps.
@@ -215,10 +216,12 @@ private slots:
         QCOMPARE(settings::ReadSetting(u"Data"_s, u"HISCORE"_s), u"2024/01/01 00:00:00 > -3"_s);
     }
 
-    // Beside a writable program its file is the settings file; otherwise the
-    // per-user one is, and until it exists reads fall back to the file beside
-    // the program and the first write starts from those bytes.
+    // Beside a writable portable copy its file is the settings file;
+    // otherwise the per-user one is, and until it exists a portable copy
+    // reads the file beside it and the first write starts from those bytes.
+    // An installed copy keeps to the per-user file, whoever may write its folder.
     void settingsFileFollowsTheProgramFolder_data() {
+        QTest::addColumn<bool>("installed");
         QTest::addColumn<bool>("writable");
         QTest::addColumn<QByteArray>("perUser");  // empty: none
         QTest::addColumn<QString>("course");
@@ -227,14 +230,18 @@ private slots:
         const QByteArray beside = "; mine\r\n[Setting]\r\nCourse=@\r\n";
         const QByteArray perUser = "[Setting]\r\nCourse=*\r\n";
         const QByteArray locked = "CtlLock=TRUE\r\n";
-        QTest::newRow("writable") << true << QByteArray() << u"@"_s << beside + locked
+        QTest::newRow("writable") << false << true << QByteArray() << u"@"_s << beside + locked
                                   << QByteArray();
         QTest::newRow("writable, per-user file ignored")
-            << true << perUser << u"@"_s << beside + locked << perUser;
+            << false << true << perUser << u"@"_s << beside + locked << perUser;
         QTest::newRow("read-only, first write copies")
-            << false << QByteArray() << u"@"_s << beside << beside + locked;
+            << false << false << QByteArray() << u"@"_s << beside << beside + locked;
         QTest::newRow("read-only, per-user file")
-            << false << perUser << u"*"_s << beside << perUser + locked;
+            << false << false << perUser << u"*"_s << beside << perUser + locked;
+        QTest::newRow("installed, writable")
+            << true << true << QByteArray() << QString() << beside << "[Setting]\r\n" + locked;
+        QTest::newRow("installed, per-user file")
+            << true << true << perUser << u"*"_s << beside << perUser + locked;
     }
     void settingsFileFollowsTheProgramFolder() {
         QFETCH(bool, writable);
@@ -242,6 +249,8 @@ private slots:
         testing::TestEnvironment env;
         env.writeFile(u"QVN.ini"_s, "; mine\r\n[Setting]\r\nCourse=@\r\n");
         platform::SetProgramFolderWritable(writable);
+        QFETCH(bool, installed);
+        platform::SetInstalledLayout(installed);
         const QString perUserFile = platform::PerUserFolder() + u"/QVN.ini"_s;
         if (!perUser.isEmpty()) {
             QDir().mkpath(platform::PerUserFolder());

@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <functional>
 
+#include "game/RoundHistory.h"
 #include "game/StartUp.h"
 #include "platform/Fonts.h"
 #include "platform/Screen.h"
@@ -26,17 +27,18 @@ QByteArray UserCourse(int holeLines) {
 }
 
 // Runs ChooseCourse over the stored settings, handing the open dialog to the action.
-bool ChooseWith(const std::function<void(settings::StartDialog&)>& action,
-                settings::Settings* chosen = nullptr) {
+game::StartChoice ChooseWith(const std::function<void(settings::StartDialog&)>& action,
+                             settings::Settings* chosen = nullptr) {
     QTimer::singleShot(0, [action] {
         auto* dialog = qobject_cast<settings::StartDialog*>(QApplication::activeModalWidget());
         QVERIFY(dialog);
         action(*dialog);
     });
     settings::Settings settings = settings::StoredSettings();
-    const bool started = game::ChooseCourse(settings);
+    game::RoundHistory history;
+    const game::StartChoice choice = game::ChooseCourse(settings, history);
     if (chosen) *chosen = settings;
-    return started;
+    return choice;
 }
 
 int CheckedCourse(settings::StartDialog& dialog) {
@@ -75,7 +77,7 @@ private slots:
         int checked = -1;
         bool enabled = false;
         settings::Settings chosen;
-        const bool started = ChooseWith(
+        const game::StartChoice started = ChooseWith(
             [&](settings::StartDialog& dialog) {
                 checked = CheckedCourse(dialog);
                 for (QWidget* control : dialog.findChildren<QWidget*>()) {
@@ -85,7 +87,7 @@ private slots:
                 dialog.OkButton()->click();
             },
             &chosen);
-        QVERIFY(started);
+        QCOMPARE(started, game::StartChoice::Play);
         QCOMPARE(checked, expected);
         QCOMPARE(enabled, customEnabled);
         QCOMPARE(chosen.courseSet, expected);
@@ -93,16 +95,25 @@ private slots:
         QVERIFY(env.readFile("QVN.ini").contains(QByteArray("Course=") + codes[expected] + "\r\n"));
     }
 
+    // The course editor asked for stores nothing either.
     void leavingWritesNothing() {
         testing::TestEnvironment env;
-        QVERIFY(!ChooseWith([](settings::StartDialog& dialog) { dialog.QuitButton()->click(); }));
+        const auto leave = game::StartChoice::Leave;
+        QCOMPARE(ChooseWith([](settings::StartDialog& dialog) { dialog.QuitButton()->click(); }),
+                 leave);
         QVERIFY(!QFile::exists(env.filePath("QVN.ini")));
         env.writeFile("QVN.ini", "; mine\r\n[Setting]\r\nCourse=@\r\n");
-        QVERIFY(!ChooseWith([](settings::StartDialog& dialog) {
-            dialog.CourseButton(0)->click();
-            dialog.QuitButton()->click();
-        }));
-        QVERIFY(!ChooseWith([](settings::StartDialog& dialog) { dialog.close(); }));
+        QCOMPARE(ChooseWith([](settings::StartDialog& dialog) {
+                     dialog.CourseButton(0)->click();
+                     dialog.QuitButton()->click();
+                 }),
+                 leave);
+        QCOMPARE(ChooseWith([](settings::StartDialog& dialog) { dialog.close(); }), leave);
+        QCOMPARE(ChooseWith([](settings::StartDialog& dialog) {
+                     dialog.CourseButton(0)->click();
+                     dialog.EditButton()->click();
+                 }),
+                 game::StartChoice::EditCourse);
         QCOMPARE(env.readFile("QVN.ini"), QByteArray("; mine\r\n[Setting]\r\nCourse=@\r\n"));
     }
 
@@ -110,13 +121,13 @@ private slots:
         testing::TestEnvironment env;
         env.writeFile("USER.TXT", UserCourse(3));
         bool stillOpen = false;
-        const bool started = ChooseWith([&](settings::StartDialog& dialog) {
+        const game::StartChoice started = ChooseWith([&](settings::StartDialog& dialog) {
             dialog.CourseButton(2)->click();
             dialog.OkButton()->click();
             stillOpen = dialog.isVisible();
             dialog.QuitButton()->click();
         });
-        QVERIFY(!started);
+        QCOMPARE(started, game::StartChoice::Leave);
         QVERIFY(stillOpen);
         QCOMPARE(env.messages.size(), 1);
         QVERIFY(env.messages[0].startsWith("Quorvane|"));

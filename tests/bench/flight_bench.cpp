@@ -27,6 +27,7 @@
 
 #include "controlbar/ControlBar.h"
 #include "game/Game.h"
+#include "platform/Display.h"
 #include "platform/Fonts.h"
 #include "platform/Messages.h"
 #include "platform/Random.h"
@@ -245,6 +246,7 @@ private:
 }  // namespace
 
 int main(int argc, char** argv) {
+    platform::SendPicturesInRequests();  // as the game does
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     platform::InstallFontSubstitutes();

@@ -12,6 +12,7 @@
 #include "courses/CourseSets.h"
 #include "game/Game.h"
 #include "game/StartUp.h"
+#include "platform/Display.h"
 #include "settings/Settings.h"
 
 namespace {
@@ -85,6 +86,7 @@ double LayOutMs(game::Game& game, int hole) {
 int main(int argc, char** argv) {
     QElapsedTimer sinceStart;
     sinceStart.start();
+    platform::SendPicturesInRequests();  // as the game does
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     PaintWatch watch;

@@ -111,11 +111,6 @@ geometry_of() {
     window_geometry "$id"
 }
 
-# The colour of one pixel of the screen as #rrggbb.
-pixel() {
-    import -window root -depth 8 -crop "1x1+$1+$2" txt:- 2>/dev/null | tail -n1 | grep -o '#[0-9A-F]\{6\}'
-}
-
 # Another program's window (COVER_PID) over the top rows of the hole's tree,
 # made active. TREE_TOP is "x y" of the tree's top middle; false, with the
 # reason in TREE_TOP, when the window manager put the window elsewhere. The
@@ -145,11 +140,7 @@ cover_tree() {
 # True once the tree's top shows the covering window, within $1 seconds (one
 # look for 0).
 tree_covered() {
-    local x y deadline=$(($(now_ms) + $1 * 1000))
+    local x y
     read -r x y <<<"$TREE_TOP"
-    while :; do
-        [[ "$(pixel "$x" "$y")" == "#804000" ]] && return 0
-        (($(now_ms) < deadline)) || return 1
-        sleep 0.1
-    done
+    wait_until "$1" pixel_is root "$x" "$y" '#804000'
 }

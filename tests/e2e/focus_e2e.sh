@@ -26,31 +26,46 @@ ball="$(wait_window '^Quorvane ball$' 5)"
 # The lamp at the bar's left edge.
 lamp() { import -window "$1" -crop 1x1+2+5 -depth 8 txt:- 2>/dev/null | tail -n1; }
 
+# Nothing marks the moment a window would have taken the keyboard: once it
+# shows, the focus is watched for half a second.
+keeps_focus_while_shown() {
+    local window="$1" keeper="$2"
+    wait_until 5 window_viewable "$window" || return 1
+    for _ in $(seq 10); do
+        [[ "$(xdotool getwindowfocus 2>/dev/null)" == "$keeper" ]] || return 1
+        sleep 0.05
+    done
+}
+
+ball_airborne() {
+    local y
+    read -r _ y _ _ <<<"$(window_geometry "$ball")"
+    ((y < tee_y))
+}
+
 # A high stroke, and the player clicks into the other program while it flies.
 stroke_then_leave() {
+    read -r _ tee_y _ _ <<<"$(window_geometry "$ball")"
     xdotool key space; sleep 0.2; xdotool key space; sleep 0.25; xdotool key space
     wait_gone "$1" 5 || fail "the bar did not close after the stroke"
-    sleep 0.3
+    wait_until 5 ball_airborne || fail "the ball did not take off"
     xdotool mousemove --window "$other" 30 12 click 1
     wait_focus "$other" 5 || fail "the other program did not get the keyboard"
 }
 
 stroke_then_leave "$bar"
 bar="$(wait_window '^Quorvane #01 .*: 002$' 30)" || fail "the bar for stroke 2 did not appear"
-sleep 0.5
-[[ "$(xdotool getwindowfocus)" == "$other" ]] || fail "the bar took the keyboard from the other program"
+keeps_focus_while_shown "$bar" "$other" || fail "the bar took the keyboard from the other program"
 [[ "$(lamp "$bar")" == *"#000000"* ]] || fail "the lamp is not black: $(lamp "$bar")"
 read -r x y _ _ <<<"$(window_geometry "$bar")"
 xdotool mousemove $((x + 20)) $((y + 7)) click 1
 wait_focus "$bar" 5 || fail "a click on the bar did not give it the keyboard"
-sleep 0.2
-[[ "$(lamp "$bar")" == *"#FF0000"* ]] || fail "the lamp is not red after the click: $(lamp "$bar")"
+wait_until 5 pixel_is "$bar" 2 5 '#FF0000' || fail "the lamp is not red after the click: $(lamp "$bar")"
 echo "a click on the bar hands it the keyboard"
 
 stroke_then_leave "$bar"
 bar="$(wait_window '^Quorvane #01 .*: 003$' 30)" || fail "the bar for stroke 3 did not appear"
-sleep 0.5
-[[ "$(xdotool getwindowfocus)" == "$other" ]] || fail "the third bar took the keyboard"
+keeps_focus_while_shown "$bar" "$other" || fail "the third bar took the keyboard"
 read -r bx by _ _ <<<"$(window_geometry "$ball")"
 xdotool mousemove $((bx + 2)) $((by + 2)) click 1
 wait_focus "$bar" 5 || fail "a click on the ball did not give the bar the keyboard"
@@ -72,13 +87,14 @@ start_other_program
 E2E_PIDS+=($!)
 bar="$(wait_window '^Quorvane [#@*][0-9]' 20)" || fail "no bar on the water hole"
 wait_focus "$bar" 5 || fail "the bar on the water hole did not take the keyboard"
+ball="$(wait_window '^Quorvane ball$' 5)"
+read -r _ tee_y _ _ <<<"$(window_geometry "$ball")"
 xdotool key space; sleep 0.22; xdotool key space; sleep 0.45; xdotool key space
 wait_gone "$bar" 5 || fail "the bar did not close after the water shot"
-sleep 0.3
+wait_until 5 ball_airborne || fail "the ball did not take off over the water"
 xdotool mousemove --window "$other" 30 12 click 1
 box="$(wait_window '^Quorvane$' 20)" || fail "no hole-out message"
-sleep 0.5
-[[ "$(xdotool getwindowfocus)" == "$other" ]] || fail "the hole-out message took the keyboard"
+keeps_focus_while_shown "$box" "$other" || fail "the hole-out message took the keyboard"
 read -r x y _ _ <<<"$(window_geometry "$box")"
 xdotool mousemove $((x + 20)) $((y + 20)) click 1
 wait_focus "$box" 5 || fail "a click on the message did not give it the keyboard"

@@ -27,7 +27,8 @@ check_scale() {
     bar="$(wait_window '^Quorvane [#@*][0-9]' 20)" || fail "no bar at scale $scale"
     ball="$(wait_window '^Quorvane ball$' 5)"
     strip="$(wait_window '^Quorvane course$' 5)"
-    sleep 0.5
+    ball_painted() { [[ -n "$(disc_rows "$ball")" ]]; }
+    wait_until 5 ball_painted || fail "at $scale the ball shows no disc"
     save_shot "scale-$scale"
     local sy sh by bh bary barh
     read -r _ sy _ sh <<<"$(window_geometry "$strip")"

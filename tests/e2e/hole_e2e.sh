@@ -19,7 +19,10 @@ xdotool key Return
 
 ball="$(wait_window '^Quorvane ball$' 15)" || fail "the ball did not appear"
 strip="$(wait_window '^Quorvane course$' 5)" || fail "the course strip did not appear"
-sleep 0.5
+# The bar opens once the hole is laid out; the windows later holes need
+# follow while it waits.
+wait_window '^Quorvane #01 .*: 001$' 10 >/dev/null || fail "the bar did not appear"
+wait_window '^Quorvane spare$' 5 >/dev/null || fail "no spare windows were made for later holes"
 
 grep -q $'^Course=#\r$' "$E2E_DIR/QVN.ini" || fail "QVN.ini does not hold Course=#"
 

@@ -21,6 +21,10 @@ e2e_cleanup() {
 
 fail() {
     echo "FAIL: $*" >&2
+    if [[ -s "${E2E_DIR:-}/out.log" ]]; then
+        echo "The game's output:" >&2
+        tail -n 20 "$E2E_DIR/out.log" >&2
+    fi
     if [[ -n "${DISPLAY:-}" ]]; then import -window root "${E2E_SHOT:-/tmp/quorvane-e2e-fail.png}" 2>/dev/null || true; fi
     exit 1
 }
@@ -32,6 +36,7 @@ prepare_game() {
     E2E_DIR="$(mktemp -d)"
     cp "$1" "$E2E_DIR/quorvane"
     export HOME="$E2E_DIR/home" XDG_CONFIG_HOME="$E2E_DIR/home/.config"
+    export XDG_DATA_HOME="$E2E_DIR/home/.local/share"
     export XDG_RUNTIME_DIR="$E2E_DIR/runtime"
     mkdir -p "$HOME"
     mkdir -m 700 "$XDG_RUNTIME_DIR"
@@ -101,6 +106,93 @@ wait_focus() {
         sleep 0.05
     done
     return 1
+}
+
+# Waits up to 10 s for the strip ($1) to lie with its top on row $3 (and,
+# given, $4 pixels wide) and the ball ($2) to rest on it.
+wait_hole_on_line() {
+    local strip="$1" ball="$2" row="$3" width="${4:-}" sy sw by bh
+    for _ in $(seq 100); do
+        read -r _ sy sw _ <<<"$(window_geometry "$strip")"
+        read -r _ by _ bh <<<"$(window_geometry "$ball")"
+        if [[ "$sy" == "$row" && "${width:-$sw}" == "$sw" && $((by + bh)) == "$row" ]]; then
+            return 0
+        fi
+        sleep 0.1
+    done
+    fail "the hole is not on row $row${width:+, $width wide}: strip at $sy, $sw wide, ball bottom at $((by + bh))"
+}
+
+# Runs the command every 50 ms until it succeeds, for up to $1 seconds.
+wait_until() {
+    local seconds="$1"
+    shift
+    for _ in $(seq $((seconds * 20))); do
+        "$@" && return 0
+        sleep 0.05
+    done
+    "$@"
+}
+
+# True while a pop-up of the game (a menu, a drop-down list) is open: a
+# window the window manager does not manage, with the application's name
+# (the field's windows name themselves).
+popup_open() {
+    local id
+    for id in $(xdotool search --onlyvisible --classname '^quorvane$' 2>/dev/null); do
+        [[ "$(xdotool getwindowname "$id" 2>/dev/null)" == Quorvane ]] || continue
+        xwininfo -id "$id" 2>/dev/null | grep -q 'Override Redirect State: yes' && return 0
+    done
+    return 1
+}
+popup_closed() { ! popup_open; }
+
+# The bar's two gauges, right of its labels and left of its button.
+gauge_pixels() { import -window "$1" -crop 60x13+65+1 rgb:- 2>/dev/null | md5sum; }
+# True when the bar's gauges change within a moment.
+gauges_moving() {
+    local before
+    before="$(gauge_pixels "$1")"
+    sleep 0.05
+    [[ "$(gauge_pixels "$1")" != "$before" ]]
+}
+
+# True once the window's pixel at x,y has the colour (#RRGGBB).
+pixel_is() {
+    import -window "$1" -crop "1x1+$2+$3" -depth 8 txt:- 2>/dev/null | tail -n1 | grep -qi "$4"
+}
+
+# Plays every bar that opens with the command $2 (given the bar's id) and
+# dismisses every message box, until the score window shows or $1 seconds
+# have passed. Sets score_window, shots and dismissed; the game is $game.
+play_to_score_window() {
+    local seconds="$1" play="$2" deadline=$(($SECONDS + $1)) id name height
+    score_window="" shots=0 dismissed=0
+    while [[ -z "$score_window" ]]; do
+        ((SECONDS < deadline)) ||
+            fail "the round did not end within $seconds s: $shots shots, $dismissed messages dismissed"
+        kill -0 "$game" 2>/dev/null || fail "the game ended before the score window"
+        for id in $(xdotool search --onlyvisible --name '^Quorvane( [#@*][0-9].*)?$' 2>/dev/null || true); do
+            name="$(xdotool getwindowname "$id" 2>/dev/null || true)"
+            if [[ "$name" == "Quorvane "[#@*][0-9]* ]]; then
+                wait_focus "$id" 5 || fail "the bar '$name' did not take the keyboard focus"
+                "$play" "$id"
+                wait_gone "$id" 10 || fail "the bar '$name' stayed open after three presses"
+                shots=$((shots + 1))
+            elif [[ "$name" == "Quorvane" ]]; then
+                read -r _ _ _ height <<<"$(window_geometry "$id")"
+                if ((height > 400)); then
+                    score_window="$id"
+                else
+                    xdotool windowactivate --sync "$id" key Return
+                    wait_gone "$id" 10 || fail "a message box stayed open after Return"
+                    dismissed=$((dismissed + 1))
+                fi
+            fi
+            break
+        done
+        sleep 0.1
+    done
 }
 
 # Saves the whole screen as $E2E_SHOTS/$1.png, only when E2E_SHOTS names a folder.

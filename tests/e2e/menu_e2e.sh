@@ -38,16 +38,12 @@ menu_on_bar() {
     else
         xdotool click 3
     fi
-    sleep 0.4
+    wait_until 5 popup_open || fail "the game menu did not open"
 }
 
-wait_ended() {
-    for _ in $(seq 50); do
-        kill -0 "$game" 2>/dev/null || return 0
-        sleep 0.1
-    done
-    return 1
-}
+game_ended() { ! kill -0 "$game" 2>/dev/null; }
+no_game_windows() { [[ -z "$(game_windows)" ]]; }
+windows_as_before() { [[ "$(game_windows)" == "$before" ]]; }
 
 start_game
 bar="$(wait_window '^Quorvane #01 .*: 001$' 20)" || fail "the first bar did not appear"
@@ -64,6 +60,22 @@ wait_gone "$bar" 5 || fail "the bar stayed open after the restart"
 bar="$(wait_window '^Quorvane #01 .*: 001$' 10)" || fail "no bar for stroke 1 after the restart"
 echo "restart from the bar: back at hole 1, stroke 1"
 
+# The about window minimised by the window manager: a click on the bar brings
+# it back in front, and its OK still ends it.
+wait_focus "$bar" 5 || fail "the bar after the restart did not take the focus"
+menu_on_bar "$bar"
+xdotool key Down Down Down Down Return
+about="$(wait_window '^ﾊﾞｰｼﾞｮﾝ情報$' 5)" || fail "the about window did not appear"
+xdotool windowminimize "$about"
+wait_gone "$about" 5 || fail "the about window was not minimised"
+read -r x y _ _ <<<"$(window_geometry "$bar")"
+xdotool mousemove $((x + 30)) $((y + 7)) click 1
+wait_window '^ﾊﾞｰｼﾞｮﾝ情報$' 5 >/dev/null || fail "a click on the bar did not bring the about window back"
+wait_focus "$about" 5 || fail "the about window came back without the keyboard"
+xdotool key Return
+wait_gone "$about" 5 || fail "OK did not close the about window"
+echo "about window minimised, brought back by a click on the bar, closed"
+
 # The pause: nothing of the game shows but the clock; afterwards every window
 # is exactly where it was.
 wait_focus "$bar" 5 || fail "the bar after the restart did not take the focus"
@@ -71,34 +83,35 @@ before="$(game_windows)"
 menu_on_bar "$bar"
 xdotool key Down Return
 clock="$(wait_window '^Quorvane 中断中$' 5)" || fail "the clock did not appear"
-sleep 0.3
-[[ -z "$(game_windows)" ]] || fail "game windows still show during the pause: $(game_windows)"
+wait_until 5 no_game_windows || fail "game windows still show during the pause: $(game_windows)"
 save_shot clock
 read -r cx cy cw ch <<<"$(window_geometry "$clock")"
 [[ "$cx $cy $cw $ch" == "1251 768 29 32" ]] || fail "the clock is not in the bottom right corner: $cx $cy $cw $ch"
 xdotool mousemove $((cx + 14)) $((cy + 27)) mousedown 1
 for step in $(seq 1 10); do xdotool mousemove $((cx + 14 - step * 20)) $((cy + 27 - step * 20)); sleep 0.03; done
 xdotool mouseup 1
-sleep 0.3
-read -r dx dy _ _ <<<"$(window_geometry "$clock")"
-((dx < cx - 100 && dy < cy - 100)) || fail "the clock was not dragged: $dx $dy"
+clock_dragged() {
+    read -r dx dy _ _ <<<"$(window_geometry "$clock")"
+    ((dx < cx - 100 && dy < cy - 100))
+}
+wait_until 5 clock_dragged || fail "the clock was not dragged: $dx $dy"
 xdotool mousemove $((dx + 14)) $((dy + 27)) click --repeat 2 --delay 80 1
 wait_gone "$clock" 5 || fail "a double-click did not close the clock"
-sleep 0.3
-after="$(game_windows)"
-[[ "$after" == "$before" ]] || fail "windows moved by the pause: $(diff <(echo "$before") <(echo "$after"))"
+wait_until 5 windows_as_before ||
+    fail "windows moved by the pause: $(diff <(echo "$before") <(game_windows))"
 grep -q $'^Left='"$((dx * 15))"$'\r$' "$E2E_DIR/QVN.ini" || fail "the clock's place was not saved: $(cat "$E2E_DIR/QVN.ini")"
 echo "pause: clock dragged to $dx,$dy and closed; $(echo "$before" | wc -l) windows back in place"
 
-# The exit while the gauges run.
+# The exit while the gauges run, from the keyboard alone: the Menu key.
 wait_focus "$bar" 5 || fail "the bar did not get the focus back after the pause"
 xdotool key space
-sleep 0.3
-menu_on_bar "$bar"
+wait_until 5 gauges_moving "$bar" || fail "the gauges did not start"
+xdotool key Menu
+wait_until 5 popup_open || fail "the Menu key did not open the game menu"
 xdotool key Up Return
-wait_ended || fail "the game did not end from the menu during the gauges"
-[[ -z "$(game_windows)" ]] || fail "windows stayed behind: $(game_windows)"
-echo "exit during the gauges"
+wait_until 5 game_ended || fail "the game did not end from the menu during the gauges"
+no_game_windows || fail "windows stayed behind: $(game_windows)"
+echo "exit during the gauges with the Menu key"
 
 # The exit from the ball's menu in the middle of a flight.
 start_game
@@ -115,14 +128,14 @@ for _ in $(seq 300); do
 done
 ((by < rest_y - 10)) || fail "the ball never rose"
 xdotool mousemove 600 400 click --window "$ball" 3
-sleep 0.4
+wait_until 5 popup_open || fail "the ball's menu did not open"
 save_shot menu-on-ball
 read -r _ paused_y _ _ <<<"$(window_geometry "$ball")"
 sleep 0.3
 read -r _ still_y _ _ <<<"$(window_geometry "$ball")"
 [[ "$paused_y" == "$still_y" ]] || fail "the ball flew on while the menu was open"
 xdotool key Up Return
-wait_ended || fail "the game did not end from the ball's menu during a flight"
-[[ -z "$(game_windows)" ]] || fail "windows stayed behind: $(game_windows)"
+wait_until 5 game_ended || fail "the game did not end from the ball's menu during a flight"
+no_game_windows || fail "windows stayed behind: $(game_windows)"
 echo "exit during a flight"
 echo "menu_e2e passed"

@@ -30,33 +30,8 @@ play_shot() {
 }
 
 started=$SECONDS
-deadline=$((SECONDS + 150))
-shots=0 dismissed=0 score=""
-while [[ -z "$score" ]]; do
-    ((SECONDS < deadline)) || fail "the round did not end within 150 s: $shots shots, $dismissed messages dismissed"
-    kill -0 "$game" 2>/dev/null || fail "the game ended before the score window: $(cat "$E2E_DIR/out.log")"
-    for id in $(xdotool search --onlyvisible --name '^Quorvane( [#@*][0-9].*)?$' 2>/dev/null || true); do
-        name="$(xdotool getwindowname "$id" 2>/dev/null || true)"
-        if [[ "$name" == "Quorvane "[#@*][0-9]* ]]; then
-            wait_focus "$id" 5 || fail "the bar '$name' did not take the keyboard focus"
-            play_shot
-            wait_gone "$id" 10 || fail "the bar '$name' stayed open after three presses"
-            shots=$((shots + 1))
-        elif [[ "$name" == "Quorvane" ]]; then
-            read -r _ _ width height <<<"$(window_geometry "$id")"
-            if ((height > 400)); then
-                score="$id"
-            else
-                xdotool windowactivate --sync "$id"
-                xdotool key Return
-                wait_gone "$id" 10 || fail "a message box stayed open after Return"
-                dismissed=$((dismissed + 1))
-            fi
-        fi
-        break
-    done
-    sleep 0.1
-done
+play_to_score_window 150 play_shot
+score="$score_window"
 echo "round over after $((SECONDS - started)) s: $shots shots, $dismissed messages dismissed"
 
 # Each logged message is "title|text" followed by a "--" line.
@@ -73,7 +48,7 @@ done
 
 read -r wx wy width height <<<"$(window_geometry "$score")"
 echo "score window at $wx,$wy, ${width}x$height"
-sleep 0.5
+wait_focus "$score" 5 || fail "the score window did not take the keyboard"
 save_shot score
 
 # "コピー" sits at 1275,7440 twips in the client area, "終了" at 360,7440,

@@ -13,22 +13,11 @@ wait_window '^Quorvane #01 .*: 001$' 20 >/dev/null || fail "the first bar did no
 ball="$(wait_window '^Quorvane ball$' 5)"
 strip="$(wait_window '^Quorvane course$' 5)"
 
-# Waits for the strip's top at the given row and the ball resting on it.
-on_line() {
-    local row="$1" sy by bh
-    for _ in $(seq 100); do
-        read -r _ sy _ _ <<<"$(window_geometry "$strip")"
-        read -r _ by _ bh <<<"$(window_geometry "$ball")"
-        [[ "$sy" == "$row" && $((by + bh)) == "$row" ]] && return 0
-        sleep 0.1
-    done
-    fail "the hole is not on row $row: strip at $sy, ball bottom at $((by + bh))"
-}
-on_line 796
+wait_hole_on_line "$strip" "$ball" 796
 
 # The work area ends at the new bottom: 768 x 15 - 50 twips is row 764.
 xrandr --fb 1024x768 >/dev/null 2>&1 || true
-on_line 764
+wait_hole_on_line "$strip" "$ball" 764
 wait_window '^Quorvane #01 .*: 001$' 10 >/dev/null || fail "no bar for the same stroke after the resize"
 echo "after the resize the hole lies on row 764"
 
@@ -38,6 +27,6 @@ E2E_PIDS+=($!)
 panel="$(wait_window '^xmessage$' 10)"
 xprop -id "$panel" -f _NET_WM_STRUT_PARTIAL 32c \
     -set _NET_WM_STRUT_PARTIAL "0,0,0,40,0,0,0,0,0,0,0,1023"
-on_line 724
+wait_hole_on_line "$strip" "$ball" 724
 echo "after the panel the hole lies on row 724"
 echo "screen_e2e passed"

@@ -23,17 +23,18 @@ for _ in $(seq 50); do
     sleep 0.1
 done
 [[ -n "$settings" ]] || fail "the settings dialog did not open"
-sleep 0.5
+wait_focus "$settings" 5 || fail "the settings dialog did not take the keyboard"
 save_shot settings-preview
 # The speed list in the speed frame, the colour list in the colour frame:
 # each opens, its last entry is taken ("5", "赤").
 xdotool mousemove --window "$settings" 99 30 click 1
-sleep 0.3
+wait_until 5 popup_open || fail "the speed list did not open"
 xdotool key End Return
+wait_until 5 popup_closed || fail "the speed list did not close"
 xdotool mousemove --window "$settings" 155 31 click 1
-sleep 0.3
+wait_until 5 popup_open || fail "the colour list did not open"
 xdotool key End Return
-sleep 0.2
+wait_until 5 popup_closed || fail "the colour list did not close"
 # OK at 1650,990 twips.
 xdotool mousemove --window "$settings" 136 77 click 1
 wait_gone "$settings" 5 || fail "OK did not close the settings dialog"

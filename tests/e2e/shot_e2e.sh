@@ -26,8 +26,6 @@ read -r _ ty _ th <<<"$tee"
 read -r _ sy _ _ <<<"$(window_geometry "$strip")"
 [[ $((ty + th)) == "$sy" ]] || fail "the ball ($tee) does not sit on the ground line $sy before the shot"
 
-# The two gauges: right of the labels, left of the shot button, inside the border.
-gauge_pixels() { import -window "$bar" -crop 60x13+65+1 rgb:- 2>/dev/null | md5sum; }
 # Open and still asking for stroke 1: the same window may come back for stroke 2.
 bar_waiting() {
     local info
@@ -37,13 +35,7 @@ bar_waiting() {
 
 first_press=$(now_ms)
 xdotool key space
-before="$(gauge_pixels)"
-for _ in $(seq 60); do
-    sleep 0.05
-    after="$(gauge_pixels)"
-    [[ "$after" == "$before" ]] || break
-done
-[[ "$after" != "$before" ]] || fail "the gauges do not move after the first press"
+wait_until 3 gauges_moving "$bar" || fail "the gauges do not move after the first press"
 save_shot gauges
 # Power is fixed 0.3 s after the start whatever the screenshots took.
 wait_s=$((300 - ($(now_ms) - first_press)))

@@ -6,6 +6,8 @@ namespace testing {
 
 QString ShortHole() { return QStringLiteral("3T____P") + QString(94, u'_'); }
 
+QByteArray ShortUserCourse() { return ("@" + ShortHole().toLatin1() + "\r\n").repeated(18); }
+
 settings::Settings StandardSettings() {
     settings::Settings settings;
     settings.screenWidth = 19200;

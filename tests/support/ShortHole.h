@@ -10,6 +10,8 @@ namespace testing {
 
 // A par-3 hole of 100 cells: the tee at the left edge, the cup at cell 6.
 QString ShortHole();
+// A USER.TXT of 18 such holes.
+QByteArray ShortUserCourse();
 // The game's width is the standard screen's, the gauges move one unit a
 // step, the ball is white and the game is not kept in front.
 settings::Settings StandardSettings();

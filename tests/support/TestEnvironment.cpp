@@ -14,6 +14,7 @@
 #include "platform/Messages.h"
 #include "platform/Program.h"
 #include "platform/Random.h"
+#include "platform/SaveDialog.h"
 #include "platform/TextFiles.h"
 
 namespace testing {
@@ -47,6 +48,7 @@ TestEnvironment::TestEnvironment() {
     // A USER.TXT or QVN.ini of the person running the tests must not count.
     qputenv("HOME", home_.path().toLocal8Bit());
     qputenv("XDG_CONFIG_HOME", (home_.path() + QStringLiteral("/.config")).toLocal8Bit());
+    qputenv("XDG_DATA_HOME", (home_.path() + QStringLiteral("/.local/share")).toLocal8Bit());
     platform::SetTestScreen(StandardScreen());
     platform::SetSleepEnabled(false);
     platform::UnscriptRandom();
@@ -54,6 +56,7 @@ TestEnvironment::TestEnvironment() {
     platform::InjectWriteFailureAfter(-1);
     platform::SetAppFolder(dir_.path());
     platform::SetProgramFolderWritable(std::nullopt);
+    platform::SetInstalledLayout(false);
     platform::SetMessageHook([this](const QString& text, const QString& title) {
         messages.append(title + QLatin1Char('|') + text);
     });
@@ -62,9 +65,11 @@ TestEnvironment::TestEnvironment() {
 
 TestEnvironment::~TestEnvironment() {
     platform::SetMessageHook({});
+    platform::SetSavePathHook({});
     platform::SetEndHook({});
     platform::SetAppFolder(QString());
     platform::SetProgramFolderWritable(std::nullopt);
+    platform::SetInstalledLayout(false);
     platform::SetTestScreen(std::nullopt);
     platform::UnscriptRandom();
     platform::UnfixClock();

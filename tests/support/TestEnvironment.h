@@ -1,6 +1,6 @@
 #pragma once
 // One per test case: a fixed screen, no sleeping, no scripted random numbers
-// or fixed clock left over, a private program folder and per-user folder,
+// or fixed clock left over, a private program folder and per-user folders,
 // messages collected instead of shown, and an end of the program that throws.
 
 #include <QStringList>
