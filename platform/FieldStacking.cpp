@@ -84,11 +84,9 @@ bool FieldStacking::IsField(std::uint32_t id) const {
 // more: Qt takes any configure event heard from the root for a change of the
 // screens and reads them all again.
 bool FieldStacking::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) {
-    if (eventType != "xcb_generic_event_t" || ids_.empty()) return false;
-    const auto* event = static_cast<const xcb_generic_event_t*>(message);
-    if ((event->response_type & 0x7f) != XCB_PROPERTY_NOTIFY) return false;
-    const auto* change = static_cast<const xcb_property_notify_event_t*>(message);
-    if (change->window == root_ &&
+    const auto* change =
+        XcbEvent<xcb_property_notify_event_t>(eventType, message, XCB_PROPERTY_NOTIFY);
+    if (change && !ids_.empty() && change->window == root_ &&
         (change->atom == activeWindowAtom_ || change->atom == stackingAtom_)) {
         Schedule();
     }

@@ -23,10 +23,9 @@ namespace {
 class MovesTold : public QAbstractNativeEventFilter {
 public:
     bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) override {
-        if (eventType != "xcb_generic_event_t") return false;
-        const auto* event = static_cast<const xcb_generic_event_t*>(message);
-        if ((event->response_type & 0x7f) != XCB_CONFIGURE_NOTIFY) return false;
-        const auto* change = static_cast<const xcb_configure_notify_event_t*>(message);
+        const auto* change =
+            XcbEvent<xcb_configure_notify_event_t>(eventType, message, XCB_CONFIGURE_NOTIFY);
+        if (!change) return false;
         const auto* window = qobject_cast<GameWindow*>(QWidget::find(change->window));
         return window && change->event == change->window &&
                window->size() == QSize(change->width, change->height);

@@ -28,11 +28,11 @@ public:
 
 protected:
     bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) override {
-        if (eventType != "xcb_generic_event_t") return false;
-        const auto* event = static_cast<const xcb_generic_event_t*>(message);
-        if ((event->response_type & 0x7f) != XCB_PROPERTY_NOTIFY) return false;
-        const auto* change = static_cast<const xcb_property_notify_event_t*>(message);
-        if (change->window == window_ && change->atom == state_ && WantsAttention()) TakeBack();
+        const auto* change =
+            XcbEvent<xcb_property_notify_event_t>(eventType, message, XCB_PROPERTY_NOTIFY);
+        if (change && change->window == window_ && change->atom == state_ && WantsAttention()) {
+            TakeBack();
+        }
         return false;
     }
 

@@ -4,6 +4,7 @@
 
 #include <xcb/xcb.h>
 
+#include <QByteArray>
 #include <QPoint>
 #include <cstdint>
 #include <vector>
@@ -18,6 +19,15 @@ xcb_connection_t* X11Connection();
 // The server's atom for the name; with onlyIfExists, XCB_ATOM_NONE when no
 // client has named it yet.
 xcb_atom_t Atom(xcb_connection_t* connection, const char* name, bool onlyIfExists = false);
+
+// The X event a native event filter was given, when it is one of that type
+// (XCB_PROPERTY_NOTIFY, ...); null otherwise.
+template <typename Event>
+const Event* XcbEvent(const QByteArray& eventType, void* message, std::uint8_t type) {
+    if (eventType != "xcb_generic_event_t") return nullptr;
+    const auto* event = static_cast<const xcb_generic_event_t*>(message);
+    return (event->response_type & 0x7f) == type ? static_cast<const Event*>(message) : nullptr;
+}
 
 xcb_window_t RootWindow(xcb_connection_t* connection);
 // Moves the widget's native window; false off X11.
