@@ -119,9 +119,11 @@ void ControlBar::Open(bool takeFocus) {
 }
 
 void ControlBar::Activate() {
+    const bool waited = windowFlags().testFlag(Qt::WindowDoesNotAcceptFocus);
     platform::SetWindowFlagQuietly(*this, Qt::WindowDoesNotAcceptFocus, false);
     raise();
     activateWindow();
+    if (waited) platform::TakeKeyboard(*this);
 }
 
 // Only the game closes the bar: the window system's close would leave a

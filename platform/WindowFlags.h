@@ -12,4 +12,9 @@ namespace platform {
 // window that exists gets the flag directly.
 void SetWindowFlagQuietly(QWidget& window, Qt::WindowType flag, bool on);
 
+// Gives the window the keyboard at the player's click, for window managers
+// (kwin) that will not hand it to a window that did not take it when it
+// opened.
+void TakeKeyboard(QWidget& window);
+
 }  // namespace platform
