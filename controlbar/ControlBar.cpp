@@ -11,8 +11,10 @@
 #include "desktop/Stacking.h"
 #include "platform/Boxes.h"
 #include "platform/Numeric.h"
+#include "platform/QuietWindow.h"
 #include "platform/TextFit.h"
 #include "platform/Twips.h"
+#include "platform/WindowFlags.h"
 #include "settings/GaugeBars.h"
 
 namespace controlbar {
@@ -104,8 +106,12 @@ void ControlBar::ShowLevels(float power, float loft) {
     ShowLevel(loftGauge_, settings::LoftWidthTwips(loft), kLoftTop);
 }
 
+// Some window managers (icewm, fluxbox) give the keyboard to any new window:
+// a bar that waits does not accept it until the player turns to it.
 void ControlBar::Open(bool takeFocus) {
     setAttribute(Qt::WA_ShowWithoutActivating, !takeFocus);
+    setWindowFlag(Qt::WindowDoesNotAcceptFocus, !takeFocus);
+    if (!takeFocus) platform::WaitQuietly(*this);
     activityLamp_->SetColor(takeFocus ? kRed : kBlack);
     show();
     shotButton_->setFocus(Qt::OtherFocusReason);
@@ -113,8 +119,11 @@ void ControlBar::Open(bool takeFocus) {
 }
 
 void ControlBar::Activate() {
+    const bool waited = windowFlags().testFlag(Qt::WindowDoesNotAcceptFocus);
+    platform::SetWindowFlagQuietly(*this, Qt::WindowDoesNotAcceptFocus, false);
     raise();
     activateWindow();
+    if (waited) platform::TakeKeyboard(*this);
 }
 
 // Only the game closes the bar: the window system's close would leave a

@@ -36,7 +36,7 @@ private:
     // Out of the window manager's hands: it would raise the input layer over
     // the hole at every click.
     holeview::HoleView view_{true};
-    holeview::BallWindow tee_{platform::WindowManagement::Unmanaged};
+    holeview::BallWindow tee_;
     holeview::HolePlan plan_;
 };
 

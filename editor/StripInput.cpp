@@ -23,8 +23,7 @@ const QColor kWater(170, 196, 250);
 }  // namespace
 
 StripInput::StripInput()
-    : GameWindow(QStringLiteral("Quorvane course editor strip"), platform::WindowInput::Accepts,
-                 platform::WindowManagement::Unmanaged) {
+    : GameWindow(QStringLiteral("Quorvane course editor strip"), platform::WindowInput::Accepts) {
     setMouseTracking(true);
     setCursor(Qt::CrossCursor);
 }

@@ -134,4 +134,12 @@ std::optional<int> AnswerOnTerminal(const CommandLine& commandLine, const char* 
     return 1;
 }
 
+bool WarnOfDesktop(const QString& windowManagerName) {
+    if (!windowManagerName.contains(QLatin1String("weston"), Qt::CaseInsensitive)) return false;
+    PrintLine(stderr, QStringLiteral("weston ではゲームのウィンドウがキーボードを受け取れないため、"
+                                     "遊べません。Xfce、MATE、Plasma、GNOME、openbox などの "
+                                     "X11 のデスクトップで起動してください。"));
+    return true;
+}
+
 }  // namespace game

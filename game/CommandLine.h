@@ -32,4 +32,9 @@ QStringList ArgumentsOf(int argc, char** argv);
 // (with or without a display) or to show the refusal in a message box too.
 std::optional<int> AnswerOnTerminal(const CommandLine& commandLine, const char* version);
 
+// Says on standard error, once the game is on a display, when the window
+// manager is one the game cannot be played under: weston's, which lets no
+// window of the game take the keyboard. True when it said so; the game goes on.
+bool WarnOfDesktop(const QString& windowManagerName);
+
 }  // namespace game

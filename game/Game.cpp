@@ -20,7 +20,8 @@ Game::Game(const settings::Settings& settings, const QString& commandLineHole, R
     : settings_(settings),
       commandLineHole_(commandLineHole),
       field_(settings.alwaysTop),
-      history_(std::move(history)) {
+      history_(std::move(history)),
+      stacking_(settings.alwaysTop) {
     connect(&ball_, &holeview::BallWindow::pressed, this, &Game::OnBallPressed);
     if (QScreen* screen = QGuiApplication::primaryScreen()) WatchScreen(screen);
     connect(qGuiApp, &QGuiApplication::primaryScreenChanged, this, [this](QScreen* screen) {
@@ -110,6 +111,7 @@ void Game::LayOutHole() {
     hole_ =
         holeview::PlanHole(holeCells_, holeview::CellWidth(settings_.screenWidth), course_.trees);
     field_.Show(hole_, round_.groundY);
+    KeepFieldInPlace();
     if (hole_.teeX) {
         round_.ballX = *hole_.teeX;
         ball_.Move(round_.ballX, round_.ballY);
@@ -149,6 +151,7 @@ void Game::FollowScreen() {
     hole_ = holeview::PlanHole(holeCells_, cellWidth, sameTrees);
     field_.Clear(round_.groundY, settings_.screenWidth);
     field_.Show(hole_, round_.groundY);
+    KeepFieldInPlace();
     const auto scaled = [&](std::int32_t x) {
         return oldCellWidth > 0 ? platform::RoundHalfEven(double(x) * cellWidth / oldCellWidth) : x;
     };
@@ -156,6 +159,17 @@ void Game::FollowScreen() {
     round_.ballX = scaled(round_.ballX);
     round_.ballY = platform::RoundHalfEven(round_.groundY - holeview::kBallSize);
     ball_.Move(round_.ballX, round_.ballY);
+}
+
+std::vector<platform::GameWindow*> Game::FieldWindows() {
+    std::vector<platform::GameWindow*> windows = field_.Windows();
+    windows.push_back(&ball_);
+    return windows;
+}
+
+void Game::KeepFieldInPlace() {
+    const std::vector<platform::GameWindow*> field = FieldWindows();
+    stacking_.Keep({field.begin(), field.end()});
 }
 
 void Game::ShowPhase() { ball_.SetBackgroundColor(BallColorOf(round_.phase, settings_.ballColor)); }

@@ -16,6 +16,7 @@
 #include "holeview/BallWindow.h"
 #include "holeview/HolePlan.h"
 #include "holeview/HoleView.h"
+#include "platform/FieldStacking.h"
 #include "platform/Messages.h"
 #include "platform/PlayerAttention.h"
 #include "scorecard/RoundScores.h"
@@ -105,6 +106,9 @@ private:
     // Every window of the game moves this far down, or back up, and is
     // shown or hidden.
     void MoveGameWindows(double twipsDown, bool shown);
+    // The field's windows from bottom to top: the ball flies in front.
+    std::vector<platform::GameWindow*> FieldWindows();
+    void KeepFieldInPlace();
     void ShowPhase();
     // While a bar waits, a click on the ball hands it the keyboard; during a
     // flight any button but the left one opens the game menu. Between the two
@@ -141,6 +145,7 @@ private:
     Autopilot* autopilot_ = nullptr;
     platform::PlayerAttention attention_;
     RoundHistory history_;
+    platform::FieldStacking stacking_;
 };
 
 }  // namespace game

@@ -88,9 +88,7 @@ void Game::Pause() {
 }
 
 void Game::MoveGameWindows(double twipsDown, bool shown) {
-    std::vector<platform::GameWindow*> windows = field_.Windows();
-    windows.push_back(&ball_);
-    for (platform::GameWindow* window : windows) {
+    for (platform::GameWindow* window : FieldWindows()) {
         window->SetTop(window->Top() + twipsDown);
         if (shown) {
             window->ShowInPlace();
@@ -98,6 +96,7 @@ void Game::MoveGameWindows(double twipsDown, bool shown) {
             window->hide();
         }
     }
+    if (shown) KeepFieldInPlace();
     if (openBar_) {
         const int pixels = platform::RoundHalfEven(twipsDown / platform::TwipsPerPixelY());
         openBar_->move(openBar_->x(), openBar_->y() + pixels);

@@ -84,6 +84,7 @@ int main(int argc, char** argv) {
 
     // A second instance ends silently, whatever its command line.
     if (platform::AnotherInstanceRunning()) return 0;
+    game::WarnOfDesktop(platform::WindowManagerName());
     if (commandLine.request == game::CommandLine::Request::Refused) {
         platform::ShowMessage(commandLine.problem, QStringLiteral("Quorvane"));
         return 2;

@@ -6,8 +6,8 @@
 
 namespace holeview {
 
-BallWindow::BallWindow(platform::WindowManagement management)
-    : GameWindow(QStringLiteral("Quorvane ball"), platform::WindowInput::Accepts, management) {
+BallWindow::BallWindow()
+    : GameWindow(QStringLiteral("Quorvane ball"), platform::WindowInput::Accepts) {
     KeepPixelSize();
     Move(0, 0, kBallSize, kBallSize);
 }

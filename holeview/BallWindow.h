@@ -9,10 +9,7 @@ namespace holeview {
 class BallWindow : public platform::GameWindow {
     Q_OBJECT
 public:
-    // The course editor keeps its tee marker out of the window manager's
-    // hands, stacked with the rest of its field.
-    explicit BallWindow(
-        platform::WindowManagement management = platform::WindowManagement::Managed);
+    BallWindow();
 
 signals:
     // Any button; the left one never opens the game menu.

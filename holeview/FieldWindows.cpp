@@ -35,13 +35,12 @@ QImage FlagPicture() {
 
 }  // namespace
 
-CourseStrip::CourseStrip(platform::WindowManagement management)
-    : GameWindow(QStringLiteral("Quorvane course"), WindowInput::PassesThrough, management) {
+CourseStrip::CourseStrip()
+    : GameWindow(QStringLiteral("Quorvane course"), WindowInput::PassesThrough) {
     SetBackgroundColor(qRgb(0, 192, 0));
 }
 
-FlagWindow::FlagWindow(platform::WindowManagement management)
-    : GameWindow(QStringLiteral("Quorvane flag"), WindowInput::PassesThrough, management) {
+FlagWindow::FlagWindow() : GameWindow(QStringLiteral("Quorvane flag"), WindowInput::PassesThrough) {
     SetBackgroundColor(qRgb(255, 255, 255));
     Move(0, 0, kFlagWidth, kFlagHeight);
 }
@@ -52,8 +51,8 @@ void FlagWindow::paintEvent(QPaintEvent* event) {
     QPainter(this).drawImage(0, 0, picture);
 }
 
-ObstacleWindow::ObstacleWindow(platform::WindowManagement management)
-    : GameWindow(QStringLiteral("Quorvane spare"), WindowInput::PassesThrough, management) {
+ObstacleWindow::ObstacleWindow()
+    : GameWindow(QStringLiteral("Quorvane spare"), WindowInput::PassesThrough) {
     SetBackgroundColor(qRgb(0, 128, 0));
 }
 

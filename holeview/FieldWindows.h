@@ -10,14 +10,14 @@ namespace holeview {
 class CourseStrip : public platform::GameWindow {
     Q_OBJECT
 public:
-    explicit CourseStrip(platform::WindowManagement management);
+    CourseStrip();
 };
 
 // The flag over the cup: a grey pole with a red pennant.
 class FlagWindow : public platform::GameWindow {
     Q_OBJECT
 public:
-    explicit FlagWindow(platform::WindowManagement management);
+    FlagWindow();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -27,7 +27,7 @@ protected:
 class ObstacleWindow : public platform::GameWindow {
     Q_OBJECT
 public:
-    explicit ObstacleWindow(platform::WindowManagement management);
+    ObstacleWindow();
 };
 
 }  // namespace holeview

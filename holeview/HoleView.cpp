@@ -11,10 +11,6 @@ using Kind = Placement::Kind;
 
 const QString kSpareTitle = QStringLiteral("Quorvane spare");
 
-platform::WindowManagement ManagementFor(bool alwaysTop) {
-    return alwaysTop ? platform::WindowManagement::Unmanaged : platform::WindowManagement::Managed;
-}
-
 QString TitleOf(Kind kind) {
     switch (kind) {
         case Kind::Tree:
@@ -34,11 +30,7 @@ void Park(ObstacleWindow& window) {
 
 }  // namespace
 
-HoleView::HoleView(bool alwaysTop)
-    : alwaysTop_(alwaysTop),
-      management_(ManagementFor(alwaysTop)),
-      strip_(management_),
-      flag_(management_) {}
+HoleView::HoleView(bool alwaysTop) : alwaysTop_(alwaysTop) {}
 
 HoleView::~HoleView() = default;
 
@@ -130,7 +122,7 @@ void HoleView::ShowChanges(const HolePlan& plan, std::int32_t groundY) {
 }
 
 std::unique_ptr<ObstacleWindow> HoleView::TakeObstacleWindow() {
-    if (parked_.empty()) return std::make_unique<ObstacleWindow>(management_);
+    if (parked_.empty()) return std::make_unique<ObstacleWindow>();
     std::unique_ptr<ObstacleWindow> window = std::move(parked_.back());
     parked_.pop_back();
     window->SetConcealed(false);
@@ -139,7 +131,7 @@ std::unique_ptr<ObstacleWindow> HoleView::TakeObstacleWindow() {
 
 void HoleView::ReserveObstacleWindows(int count) {
     for (std::size_t i = inUse_.size() + parked_.size(); i < static_cast<std::size_t>(count); ++i) {
-        auto window = std::make_unique<ObstacleWindow>(management_);
+        auto window = std::make_unique<ObstacleWindow>();
         window->Move(0, 0, 15, 15);
         Park(*window);
         window->ShowInPlace();
@@ -148,9 +140,8 @@ void HoleView::ReserveObstacleWindows(int count) {
 }
 
 std::vector<platform::GameWindow*> HoleView::Windows() {
-    std::vector<platform::GameWindow*> windows;
+    std::vector<platform::GameWindow*> windows{&strip_};
     for (auto& window : inUse_) windows.push_back(window.get());
-    windows.push_back(&strip_);
     windows.push_back(&flag_);
     return windows;
 }

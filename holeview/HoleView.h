@@ -12,8 +12,7 @@ namespace holeview {
 
 class HoleView {
 public:
-    // Kept in front, the field's windows bypass the window manager, so a hole
-    // of forty windows appears at once; otherwise they stack like any other.
+    // Kept in front, each window is raised as it is shown.
     explicit HoleView(bool alwaysTop);
     ~HoleView();
 
@@ -35,7 +34,7 @@ public:
     FlagWindow& Flag() { return flag_; }
     // The obstacles of the hole on the screen, in cell order.
     const std::vector<std::unique_ptr<ObstacleWindow>>& Obstacles() const { return inUse_; }
-    // Every window of the field: obstacles, strip, flag.
+    // Every window of the hole, from bottom to top: strip, obstacles, flag.
     std::vector<platform::GameWindow*> Windows();
 
 private:
@@ -47,7 +46,6 @@ private:
     void Raise(QWidget& window);
 
     bool alwaysTop_;
-    platform::WindowManagement management_;
     CourseStrip strip_;
     FlagWindow flag_;
     std::vector<std::unique_ptr<ObstacleWindow>> inUse_;

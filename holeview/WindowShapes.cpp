@@ -106,11 +106,15 @@ RegionRecord ClockRecord() {
 // later, where nothing could report a failure; so the native window is made
 // first and the mask must have reached it. Whether the window system then
 // honours it (an X server without the shape extension) Qt does not tell.
+// Only the part inside the window is handed over: the X server clips a larger
+// shape itself, but a compositor may take the shape's extent for the
+// window's, leave black what lies under the rest and never repaint it.
 bool AttachRegion(QWidget& window, const QRegion& region) {
     window.winId();
-    window.setMask(region);
+    const QRegion inside = region & QRect(QPoint(0, 0), window.size());
+    window.setMask(inside);
     const QWindow* handle = window.windowHandle();
-    return handle && handle->mask() == region;
+    return handle && !inside.isEmpty() && handle->mask() == inside;
 }
 
 [[noreturn]] void Fail(const QString& message) {

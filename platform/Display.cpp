@@ -58,4 +58,26 @@ bool ClipboardManagerRuns() {
     return runs;
 }
 
+QString WindowManagerName() {
+    xcb_connection_t* connection = X11Connection();
+    if (!connection) return {};
+    const auto read = [connection](xcb_window_t window, xcb_atom_t property, xcb_atom_t type) {
+        xcb_get_property_reply_t* reply = xcb_get_property_reply(
+            connection, xcb_get_property(connection, 0, window, property, type, 0, 256), nullptr);
+        QByteArray value;
+        if (reply) {
+            value = QByteArray(static_cast<const char*>(xcb_get_property_value(reply)),
+                               xcb_get_property_value_length(reply));
+            std::free(reply);
+        }
+        return value;
+    };
+    const QByteArray check =
+        read(RootWindow(connection), Atom(connection, "_NET_SUPPORTING_WM_CHECK"), XCB_ATOM_WINDOW);
+    if (check.size() < 4) return {};
+    const auto manager = *reinterpret_cast<const xcb_window_t*>(check.constData());
+    return QString::fromUtf8(
+        read(manager, Atom(connection, "_NET_WM_NAME"), Atom(connection, "UTF8_STRING")));
+}
+
 }  // namespace platform

@@ -1,6 +1,8 @@
 #pragma once
 // The connection to the display.
 
+#include <QString>
+
 namespace platform {
 
 // The window system can be reached: for X11, a connection to DISPLAY opens.
@@ -25,5 +27,8 @@ bool DisplayLost();
 // A clipboard manager that takes over the clipboard of a program that ends
 // runs on the display.
 bool ClipboardManagerRuns();
+
+// The name the window manager gives itself; empty without one, or off X11.
+QString WindowManagerName();
 
 }  // namespace platform

@@ -1,20 +1,50 @@
 #include "platform/GameWindow.h"
 
+#include <QAbstractNativeEventFilter>
+#include <QApplication>
+#include <QMoveEvent>
 #include <QPainter>
 #include <QShowEvent>
 #include <algorithm>
 
 #include "platform/Numeric.h"
 #include "platform/Screen.h"
-#include "platform/TaskbarHint.h"
 #include "platform/Twips.h"
+#include "platform/X11.h"
 
 namespace platform {
+namespace {
 
-GameWindow::GameWindow(const QString& title, WindowInput input, WindowManagement management) {
-    Qt::WindowFlags flags = Qt::Tool | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus;
+// The X server tells a window of every move. For each one the toolkit would
+// ask the server three more times where the window's frame lies (a window the
+// window manager leaves alone has none): a round trip at every step of a
+// flight. The window moved itself and knows where it is; only a change of size
+// is news to the toolkit.
+class MovesTold : public QAbstractNativeEventFilter {
+public:
+    bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) override {
+        const auto* change =
+            XcbEvent<xcb_configure_notify_event_t>(eventType, message, XCB_CONFIGURE_NOTIFY);
+        if (!change) return false;
+        const auto* window = qobject_cast<GameWindow*>(QWidget::find(change->window));
+        return window && change->event == change->window &&
+               window->size() == QSize(change->width, change->height);
+    }
+};
+
+void TakeMovesAsTold() {
+    static MovesTold filter;
+    static const bool installed = (qApp->installNativeEventFilter(&filter), true);
+    Q_UNUSED(installed);
+}
+
+}  // namespace
+
+GameWindow::GameWindow(const QString& title, WindowInput input) {
+    TakeMovesAsTold();
+    Qt::WindowFlags flags = Qt::Tool | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus |
+                            Qt::X11BypassWindowManagerHint;
     if (input == WindowInput::PassesThrough) flags |= Qt::WindowTransparentForInput;
-    if (management == WindowManagement::Unmanaged) flags |= Qt::X11BypassWindowManagerHint;
     setWindowFlags(flags);
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFocusPolicy(Qt::NoFocus);
@@ -33,7 +63,9 @@ void GameWindow::Move(double left, double top, double width, double height) {
 }
 
 // Most flight steps move the ball by less than a pixel: nothing to tell the
-// window system then.
+// window system then. A window that keeps its size is moved by the X server
+// alone: the toolkit would also rewrite its size hints, which no window
+// manager reads for it, and hear of the move again (see MovesTold).
 void GameWindow::ApplyGeometry() {
     QRect pixels = TwipsToPixels(left_, top_, width_, height_);
     if (keepPixelSize_) {
@@ -41,7 +73,17 @@ void GameWindow::ApplyGeometry() {
                          std::max(1, RoundHalfEven(height_ / TwipsPerPixelY())));
         pixels = QRect(QPoint(pixels.left(), pixels.bottom() + 1 - size.height()), size);
     }
-    if (pixels != geometry()) setGeometry(pixels);
+    if (pixels == placed_) return;
+    const QPoint from = placed_.topLeft();
+    const bool moveOnly = testAttribute(Qt::WA_WState_Created) && pixels.size() == size() &&
+                          devicePixelRatioF() == 1.0;
+    placed_ = pixels;
+    if (moveOnly && MoveNativeWindow(*this, pixels.topLeft())) {
+        QMoveEvent moved(pixels.topLeft(), from);
+        QCoreApplication::sendEvent(this, &moved);
+        return;
+    }
+    setGeometry(pixels);
 }
 
 void GameWindow::SetBackgroundColor(QRgb color) {
@@ -72,11 +114,6 @@ void GameWindow::SetConcealed(bool concealed) {
     } else {
         clearMask();
     }
-}
-
-void GameWindow::setVisible(bool visible) {
-    if (visible && !isVisible()) KeepOffTaskbar(*this);
-    QWidget::setVisible(visible);
 }
 
 void GameWindow::showEvent(QShowEvent* event) {

@@ -12,18 +12,16 @@
 namespace platform {
 
 enum class WindowInput { Accepts, PassesThrough };
-// Unmanaged windows bypass the window manager: dozens of them appear at once
-// without a round trip each and never take the focus; only raising them keeps
-// them above other programs' windows.
-enum class WindowManagement { Managed, Unmanaged };
 
-// Frameless tool window that never takes the focus from the user's programs;
-// its geometry is kept in twips exactly as the game set it.
+// A window the window manager leaves alone (override-redirect): it lies
+// exactly where the game puts it on every desktop, never shows on a taskbar,
+// pager or window switcher, never takes the focus or asks for attention, and
+// moving it costs the window manager nothing. Its geometry is kept in twips
+// exactly as the game set it.
 class GameWindow : public QWidget {
     Q_OBJECT
 public:
-    GameWindow(const QString& title, WindowInput input,
-               WindowManagement management = WindowManagement::Managed);
+    GameWindow(const QString& title, WindowInput input);
 
     // A window that moves on its own (the ball) keeps one size in pixels,
     // its bottom edge where the twips put it: converting each edge on its own
@@ -53,8 +51,6 @@ public:
     // bringing it back costs no round trip through the window manager.
     void SetConcealed(bool concealed);
 
-    void setVisible(bool visible) override;
-
 protected:
     void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -68,6 +64,8 @@ private:
     double height_ = 0;
     QRgb backgroundColor_ = qRgb(0, 0, 0);
     bool keepPixelSize_ = false;
+    // Where the window lies on the screen, in pixels.
+    QRect placed_;
     QList<Box> boxes_;
 };
 

@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include "platform/FixedDialog.h"
+#include "platform/QuietWindow.h"
 
 namespace platform {
 namespace {
@@ -55,6 +56,7 @@ void ShowMessage(const QString& text, const QString& title, Focus focus) {
     // keyboard, until the player clicks it.
     box.setWindowModality(Qt::NonModal);
     box.setAttribute(Qt::WA_ShowWithoutActivating);
+    WaitQuietly(box);
     QEventLoop answered;
     QObject::connect(&box, &QMessageBox::finished, &answered, &QEventLoop::quit);
     box.show();

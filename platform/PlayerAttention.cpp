@@ -4,7 +4,6 @@
 #include <QGuiApplication>
 #include <QTimer>
 #include <QWindow>
-#include <cstdlib>
 
 #include "platform/X11.h"
 
@@ -48,15 +47,8 @@ void PlayerAttention::ListenToTheDisplay() {
     if (!connection) return;
     activeWindowAtom_ = Atom(connection, "_NET_ACTIVE_WINDOW");
     if (activeWindowAtom_ == XCB_ATOM_NONE) return;
-    root_ = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
-
-    // Added to what the toolkit already listens to on the root window.
-    xcb_get_window_attributes_reply_t* attributes = xcb_get_window_attributes_reply(
-        connection, xcb_get_window_attributes(connection, root_), nullptr);
-    const std::uint32_t mask =
-        (attributes ? attributes->your_event_mask : 0) | XCB_EVENT_MASK_PROPERTY_CHANGE;
-    std::free(attributes);
-    xcb_change_window_attributes(connection, root_, XCB_CW_EVENT_MASK, &mask);
+    root_ = RootWindow(connection);
+    AddRootEvents(connection, XCB_EVENT_MASK_PROPERTY_CHANGE);
 
     const xcb_query_extension_reply_t* input = xcb_get_extension_data(connection, &xcb_input_id);
     if (input && input->present) {
@@ -102,16 +94,7 @@ bool PlayerAttention::nativeEventFilter(const QByteArray& eventType, void* messa
 }
 
 void PlayerAttention::ActiveWindowChanged() {
-    xcb_connection_t* connection = X11Connection();
-    xcb_get_property_reply_t* reply = xcb_get_property_reply(
-        connection,
-        xcb_get_property(connection, 0, root_, activeWindowAtom_, XCB_ATOM_WINDOW, 0, 1), nullptr);
-    if (!reply) return;
-    std::uint32_t active = 0;
-    if (xcb_get_property_value_length(reply) >= 4) {
-        active = *static_cast<const std::uint32_t*>(xcb_get_property_value(reply));
-    }
-    std::free(reply);
+    const std::uint32_t active = ActiveWindow(X11Connection());
     if (active != 0) rule_.ActiveWindowChanged(IsOurs(active), clock_.elapsed());
 }
 

@@ -1,19 +1,17 @@
 #include "platform/Stacking.h"
 
 #include <QWidget>
-#include <QWindow>
+
+#include "platform/WindowFlags.h"
 
 namespace platform {
 namespace {
 
-// setWindowFlags would hide a shown window; the widget's flags are updated
-// quietly instead (showing copies them to the native window) and a native
-// window that exists gets the flag directly.
+// The window manager keeps the state, so a window it leaves alone has none to
+// keep.
 void SetStaysOnTop(QWidget* window, bool onTop) {
-    Qt::WindowFlags flags = window->windowFlags();
-    flags.setFlag(Qt::WindowStaysOnTopHint, onTop);
-    window->overrideWindowFlags(flags);
-    if (QWindow* handle = window->windowHandle()) handle->setFlag(Qt::WindowStaysOnTopHint, onTop);
+    if (window->windowFlags().testFlag(Qt::BypassWindowManagerHint)) return;
+    SetWindowFlagQuietly(*window, Qt::WindowStaysOnTopHint, onTop);
 }
 
 }  // namespace

@@ -63,6 +63,12 @@ private slots:
                                    : commandLine.problem.contains(problem),
                  qPrintable(commandLine.problem));
     }
+
+    void onlyWestonIsWarnedOf() {
+        for (const char* manager : {"Openbox", "Xfwm4", "Metacity (Marco)", "KWin", "Mutter", ""})
+            QVERIFY2(!game::WarnOfDesktop(QString::fromLatin1(manager)), manager);
+        QVERIFY(game::WarnOfDesktop(u"Weston WM"_s));
+    }
 };
 
 QTEST_APPLESS_MAIN(CommandLineTest)

@@ -84,7 +84,7 @@ private slots:
 
     void flagPictureIsWhiteOutsideItsShape() {
         testing::TestEnvironment env;
-        holeview::FlagWindow flag(platform::WindowManagement::Managed);
+        holeview::FlagWindow flag;
         const QImage picture = flag.grab().toImage();
         const QRegion shape = Visible(Shape::Flag, QRect(0, 0, 5, 10));
         for (int y = 0; y < 10; ++y) {
@@ -112,19 +112,21 @@ private slots:
         QVERIFY(!withField(60, 200));  // second rectangle beyond the bound
     }
 
+    // Only the part inside the window: a compositor may take a larger shape's
+    // extent for the window's and leave what lies under the rest unpainted.
     void shapingReachesTheNativeWindow() {
         testing::TestEnvironment env;
-        holeview::FlagWindow flag(platform::WindowManagement::Managed);
+        holeview::FlagWindow flag;
         holeview::ShapeWindow(flag, Shape::Flag);
         flag.Move(300, 300);
         holeview::ShapeWindow(flag, Shape::Flag);
-        QCOMPARE(flag.windowHandle()->mask(), Visible(Shape::Flag, QRect(0, 0, 76, 150)));
+        QCOMPARE(flag.windowHandle()->mask(), Visible(Shape::Flag, flag.rect()));
         QVERIFY(env.messages.isEmpty());
     }
 
     void unreadableRecordEndsTheProgramWithItsMessage() {
         testing::TestEnvironment env;
-        holeview::FlagWindow flag(platform::WindowManagement::Managed);
+        holeview::FlagWindow flag;
         QVERIFY_THROWS_EXCEPTION(testing::ProgramEnded,
                                  holeview::ApplyRegionRecord(flag, RegionRecord{}));
         QCOMPARE(

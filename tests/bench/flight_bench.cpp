@@ -1,9 +1,15 @@
 // Plays one hole on the real display with real sleeping and prints how evenly
 // the flight steps come, what a step costs, and how much processor the
 // control bar takes while it waits for the first press and while its gauges run.
+// Given the process ids of the X server and the window manager
+// (QUORVANE_BENCH_XSERVER, QUORVANE_BENCH_WM), it prints what a flight costs
+// the whole desktop: the game, the server and the window manager.
 // With a folder argument it saves a screenshot of the running gauges and one
 // of the ball in flight there instead of measuring.
+#include <fcntl.h>
+#include <unistd.h>
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QKeyEvent>
@@ -11,9 +17,12 @@
 #include <QScreen>
 #include <QTimer>
 #include <algorithm>
+#include <array>
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
 #include <deque>
+#include <memory>
 #include <vector>
 
 #include "controlbar/ControlBar.h"
@@ -53,6 +62,61 @@ struct Shot {
     float loft;
 };
 
+// The processor time of one process, all its threads, from
+// /proc/PID/task/*/schedstat: nanoseconds, where stat counts 10 ms ticks. The
+// files stay open, so a reading costs the game next to nothing; threads that
+// start later are not counted.
+class ProcessCpu {
+public:
+    explicit ProcessCpu(const QString& pid) {
+        const QDir tasks(QStringLiteral("/proc/%1/task").arg(pid));
+        for (const QString& task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+            const QByteArray path =
+                tasks.filePath(task + QStringLiteral("/schedstat")).toLocal8Bit();
+            const int fd = open(path.constData(), O_RDONLY | O_CLOEXEC);
+            if (fd >= 0) files_.push_back(fd);
+        }
+    }
+    ~ProcessCpu() {
+        for (int fd : files_) close(fd);
+    }
+    ProcessCpu(const ProcessCpu&) = delete;
+    ProcessCpu& operator=(const ProcessCpu&) = delete;
+
+    bool Found() const { return !files_.empty(); }
+    double Seconds() const {
+        double total = 0;
+        for (int fd : files_) {
+            char text[64] = {};
+            if (pread(fd, text, sizeof text - 1, 0) > 0) total += std::strtod(text, nullptr) * 1e-9;
+        }
+        return total;
+    }
+
+private:
+    std::vector<int> files_;
+};
+
+// The game, the X server and the window manager.
+class Desktop {
+public:
+    Desktop()
+        : parts_{std::make_unique<ProcessCpu>(QString::number(getpid())),
+                 std::make_unique<ProcessCpu>(qEnvironmentVariable("QUORVANE_BENCH_XSERVER")),
+                 std::make_unique<ProcessCpu>(qEnvironmentVariable("QUORVANE_BENCH_WM"))} {}
+    static constexpr std::array<const char*, 3> kNames = {"game", "X server", "window manager"};
+
+    bool Complete() const {
+        return std::all_of(parts_.begin(), parts_.end(), [](const auto& p) { return p->Found(); });
+    }
+    std::array<double, 3> Seconds() const {
+        return {parts_[0]->Seconds(), parts_[1]->Seconds(), parts_[2]->Seconds()};
+    }
+
+private:
+    std::array<std::unique_ptr<ProcessCpu>, 3> parts_;
+};
+
 // Works the bar like a player and measures; the first bar waits before its
 // first press, and its gauges run a while before power and loft are fixed.
 class Player : public QObject {
@@ -64,6 +128,8 @@ public:
 
     std::vector<double> periodsMs;
     double flightSeconds = 0, flightCpuSeconds = 0;
+    std::array<double, 3> desktopSeconds = {};
+    const Desktop desktop;
     int paintsInFlight = 0;
     double idleCpuShare = 0, gaugeCpuShare = 0;
 
@@ -87,15 +153,18 @@ private:
         if (game_.Round().phase != game::TurnPhase::InPlay) return;
         const double now = Seconds(CLOCK_MONOTONIC);
         const double cpu = Seconds(CLOCK_THREAD_CPUTIME_ID);
+        const std::array<double, 3> desktopCpu = desktop.Seconds();
         if (!flying_) {
             flying_ = true;
             flightStart_ = now;
             flightStartCpu_ = cpu;
+            flightStartDesktop_ = desktopCpu;
         } else {
             periodsMs.push_back((now - lastMove_) * 1000);
         }
         lastMove_ = now;
         lastMoveCpu_ = cpu;
+        lastMoveDesktop_ = desktopCpu;
         if (!folder_.isEmpty() && ++flightMoves_ == 12) {
             SaveScreen(folder_ + QStringLiteral("/ball-in-flight.png"));
         }
@@ -107,6 +176,8 @@ public:
         flying_ = false;
         flightSeconds += lastMove_ - flightStart_;
         flightCpuSeconds += lastMoveCpu_ - flightStartCpu_;
+        for (std::size_t i = 0; i < desktopSeconds.size(); ++i)
+            desktopSeconds[i] += lastMoveDesktop_[i] - flightStartDesktop_[i];
     }
 
 private:
@@ -167,6 +238,7 @@ private:
     bool flying_ = false;
     int flightMoves_ = 0;
     double flightStart_ = 0, flightStartCpu_ = 0, lastMove_ = 0, lastMoveCpu_ = 0;
+    std::array<double, 3> flightStartDesktop_ = {}, lastMoveDesktop_ = {};
     double gaugeWall_ = 0, gaugeCpu_ = 0;
     QElapsedTimer gaugeClock_;
 };
@@ -207,6 +279,16 @@ int main(int argc, char** argv) {
     const double share = player.flightCpuSeconds / player.flightSeconds;
     std::printf("cpu in flight: %.2f %% of a core, %.3f ms per 10 ms step\n", share * 100,
                 share * 10);
+    if (player.desktop.Complete()) {
+        double together = 0;
+        std::printf("desktop cpu in flight, %% of a core:");
+        for (std::size_t i = 0; i < Desktop::kNames.size(); ++i) {
+            const double part = player.desktopSeconds[i] / player.flightSeconds * 100;
+            together += part;
+            std::printf(" %s %.2f,", Desktop::kNames[i], part);
+        }
+        std::printf(" together %.2f\n", together);
+    }
     std::printf("cpu share, bar waiting for the first press: %.2f %%\n", player.idleCpuShare * 100);
     std::printf("cpu share, gauges running at speed factor 1: %.2f %%\n",
                 player.gaugeCpuShare * 100);

@@ -57,6 +57,11 @@ stroke_then_leave "$bar"
 bar="$(wait_window '^Quorvane #01 .*: 002$' 30)" || fail "the bar for stroke 2 did not appear"
 keeps_focus_while_shown "$bar" "$other" || fail "the bar took the keyboard from the other program"
 [[ "$(lamp "$bar")" == *"#000000"* ]] || fail "the lamp is not black: $(lamp "$bar")"
+# It asks for no attention either: a mark a window manager puts on it (kwin
+# does) is taken back.
+xprop -id "$bar" -f _NET_WM_STATE 32a -set _NET_WM_STATE _NET_WM_STATE_DEMANDS_ATTENTION
+asks_no_attention() { [[ "$(xprop -id "$bar" _NET_WM_STATE)" != *DEMANDS_ATTENTION* ]]; }
+wait_until 5 asks_no_attention || fail "the waiting bar keeps asking for attention"
 read -r x y _ _ <<<"$(window_geometry "$bar")"
 xdotool mousemove $((x + 20)) $((y + 7)) click 1
 wait_focus "$bar" 5 || fail "a click on the bar did not give it the keyboard"

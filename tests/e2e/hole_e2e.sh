@@ -35,10 +35,13 @@ echo "ball $bx $by ${bw}x$bh, strip $sx $sy ${sw}x$sh"
 [[ "$bx" == 0 ]] || fail "the ball is not on the tee of hole 1 (x $bx)"
 [[ "$sy" == 796 && "$sx" == 0 && "$sw" == 1280 ]] || fail "the strip is not across the screen above its bottom"
 [[ $((by + bh)) == "$sy" ]] || fail "the ball does not rest on the ground line"
-# The field's windows are parts of the game, not programs of their own.
+# The field's windows are parts of the game, not programs of their own: the
+# window manager leaves them alone, so no taskbar or pager lists them.
 for window in "$ball" "$strip"; do
-    xprop -id "$window" _NET_WM_STATE | grep -q _NET_WM_STATE_SKIP_TASKBAR ||
-        fail "window $window shows on the taskbar: $(xprop -id "$window" _NET_WM_STATE)"
+    xwininfo -id "$window" | grep -q 'Override Redirect State: yes' ||
+        fail "window $window is left to the window manager"
+    [[ "$(xprop -root _NET_CLIENT_LIST)" != *"$(printf '0x%x' "$window")"* ]] ||
+        fail "window $window is among the window manager's clients"
 done
 # Spare obstacle windows for later holes wait, concealed, at the top-left corner.
 corner="$(import -window root -crop 1x1+0+0 txt:- | tail -n1)"

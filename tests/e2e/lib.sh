@@ -42,9 +42,11 @@ prepare_game() {
     mkdir -m 700 "$XDG_RUNTIME_DIR"
 }
 
-# Starts Xvfb (width x height) and openbox; sets DISPLAY.
+# Starts Xvfb (width x height) and openbox, or the window manager command
+# given after the size; sets DISPLAY.
 start_desktop() {
     local size="$1" fd_file
+    (($# > 1)) || set -- "$1" openbox --sm-disable
     fd_file="$(mktemp)"
     # Without -noreset the server resets whenever its last client leaves, and
     # a window manager connecting in that moment is refused.
@@ -54,13 +56,13 @@ start_desktop() {
     [[ -s "$fd_file" ]] || fail "Xvfb did not start"
     export DISPLAY=":$(head -n1 "$fd_file")"
     rm -f "$fd_file"
-    openbox --sm-disable >/dev/null 2>&1 &
+    "${@:2}" >/dev/null 2>&1 &
     E2E_PIDS+=($!)
-    for _ in $(seq 100); do
+    for _ in $(seq 400); do
         xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
         sleep 0.05
     done
-    fail "openbox did not start"
+    fail "$2 did not start"
 }
 
 # Prints the id of the first visible window whose name matches, waiting up to $2 seconds.
