@@ -15,10 +15,10 @@ const QDateTime kFirstRound(QDate(2024, 5, 1), QTime(18, 0));
 // "course[/key] againstPar [penalties bunkerShots treeHits | -]": par 4 on
 // every hole, the strokes over par all on hole 1 and so are the hazards;
 // "-" marks a round from before hazards were counted. Rounds are a minute apart.
-std::vector<RoundRecord> Rounds(const QStringList& specs) {
+std::vector<RoundRecord> Rounds(const QStringList& descriptions) {
     std::vector<RoundRecord> rounds;
-    for (const QString& spec : specs) {
-        const QStringList words = spec.split(u' ');
+    for (const QString& description : descriptions) {
+        const QStringList words = description.split(u' ');
         const QStringList course = words[0].split(u'/');
         RoundRecord round;
         round.playedAt = kFirstRound.addSecs(60 * qint64(rounds.size()));
