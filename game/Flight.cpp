@@ -160,6 +160,20 @@ StepResult FlightStep(RoundState& round, const holeview::HolePlan& hole, std::in
     return result;
 }
 
+FrameResult FlightFrame(RoundState& round, const holeview::HolePlan& hole, std::int32_t screenWidth,
+                        double windowLeft, double windowTop) {
+    FrameResult frame{{}, 0, windowLeft, windowTop};
+    do {
+        frame.last = FlightStep(round, hole, screenWidth);
+        ++frame.steps;
+        if (frame.last.rest == Rest::InWater) break;
+        frame.windowLeft = frame.last.windowLeft.value_or(frame.windowLeft);
+        frame.windowTop = frame.last.windowTop;
+    } while (frame.steps < kStepsPerFrame && frame.last.rest == Rest::Moving &&
+             frame.windowTop == round.ballY);
+    return frame;
+}
+
 double PutBackBesideWater(RoundState& round, const holeview::Placement& water,
                           std::int32_t stripWidth) {
     const double before = water.left - 2 * kBall;

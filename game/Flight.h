@@ -42,6 +42,25 @@ struct StepResult {
 // water and the cup.
 StepResult FlightStep(RoundState& round, const holeview::HolePlan& hole, std::int32_t screenWidth);
 
+// The ball window moves once for two steps: 50 moves a second look as smooth
+// as 100 on a 60 Hz screen, which could not show them all anyway, and the
+// whole desktop wakes half as often.
+constexpr int kStepsPerFrame = 2;
+
+struct FrameResult {
+    StepResult last;  // the frame's last step
+    int steps = 0;
+    // Where the ball window goes: the last step above ground or water.
+    double windowLeft = 0;
+    double windowTop = 0;
+};
+
+// The steps of one move of the ball window, from where the window is now: a
+// frame ends early when the ball rests, and at a step that drops the window
+// into the cup, so that this dip is seen.
+FrameResult FlightFrame(RoundState& round, const holeview::HolePlan& hole, std::int32_t screenWidth,
+                        double windowLeft, double windowTop);
+
 // After the ball has sunk: back on the ground two ball widths beside the
 // water, on the side the shot came from (the other side when that one lies
 // off the strip), with a penalty stroke (counted as one). Returns the ball

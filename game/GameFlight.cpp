@@ -4,6 +4,7 @@
 #include "game/Game.h"
 #include "platform/Clock.h"
 #include "platform/EventPump.h"
+#include "platform/GameWindow.h"
 #include "platform/Numeric.h"
 
 namespace game {
@@ -15,23 +16,33 @@ constexpr int kSunkPauseMs = 20;
 
 }  // namespace
 
-// A step every 10 ms until the ball rests, then the hole-out check.
+// A step every 10 ms, the window moved every frame, until the ball rests;
+// then the hole-out check.
 void Game::FlyBall() {
     // The pause runs from step to step, so drawing the ball does not slow the flight.
     platform::Pacer pause(kStepPauseMs);
+    std::optional<platform::QuietMoves> quiet(std::in_place, ball_);
     for (;;) {
-        const StepResult step = FlightStep(round_, hole_, settings_.screenWidth);
-        if (step.rest == StepResult::Rest::InWater) {
-            SinkAndPutBack(step.water);
+        const FrameResult frame =
+            FlightFrame(round_, hole_, settings_.screenWidth, ball_.Left(), ball_.Top());
+        ball_.Move(frame.windowLeft, frame.windowTop);
+        if (frame.last.rest == StepResult::Rest::InWater) {
+            quiet.reset();  // the sinking serves requests too
+            SinkAndPutBack(frame.last.water);
         } else {
-            ball_.Move(step.windowLeft.value_or(ball_.Left()), step.windowTop);
             ShowPhase();
         }
-        if (step.rest != StepResult::Rest::Moving) break;
-        pause.Wait();
+        if (frame.last.rest != StepResult::Rest::Moving) break;
+        pause.Wait(frame.steps);
         platform::PumpEvents();
-        ServeRequests();
+        if (menuRequest_ || request_) {
+            // A pause hides the ball and shows it again: the toolkit must hear of that.
+            quiet.reset();
+            ServeRequests();
+            quiet.emplace(ball_);
+        }
     }
+    quiet.reset();
     CheckHoleOut();
 }
 

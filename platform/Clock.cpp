@@ -42,11 +42,12 @@ bool SleepEnabled() { return ClockSeam().sleepEnabled; }
 
 Pacer::Pacer(int periodMs) : nextNs_(0), periodNs_(qint64(periodMs) * 1000000) { clock_.start(); }
 
-void Pacer::Wait() {
+void Pacer::Wait(int periods) {
     if (!SleepEnabled()) return;
     const qint64 now = clock_.nsecsElapsed();
-    nextNs_ += periodNs_;
-    if (nextNs_ < now - periodNs_) nextNs_ = now + periodNs_;
+    const qint64 spanNs = periods * periodNs_;
+    nextNs_ += spanNs;
+    if (nextNs_ < now - spanNs) nextNs_ = now + spanNs;
     if (nextNs_ > now) QThread::usleep(static_cast<unsigned long>((nextNs_ - now) / 1000));
 }
 

@@ -24,13 +24,13 @@ void UnfixClock();
 void SetSleepEnabled(bool enabled);
 bool SleepEnabled();
 
-// Paces a loop: each Wait() returns one period after the previous one did, so
+// Paces a loop: each Wait(n) returns n periods after the previous one did, so
 // the loop's own work does not slow it down. After a long stall (a modal
 // window opened in between) it starts counting afresh.
 class Pacer {
 public:
     explicit Pacer(int periodMs);
-    void Wait();
+    void Wait(int periods = 1);
 
 private:
     QElapsedTimer clock_;

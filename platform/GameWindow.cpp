@@ -134,4 +134,8 @@ void GameWindow::paintEvent(QPaintEvent*) {
     }
 }
 
+QuietMoves::QuietMoves(QWidget& window) : window_(window) { HearStructureChanges(window_, false); }
+
+QuietMoves::~QuietMoves() { HearStructureChanges(window_, true); }
+
 }  // namespace platform

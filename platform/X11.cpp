@@ -34,6 +34,24 @@ bool MoveNativeWindow(QWidget& window, QPoint topLeft) {
     return true;
 }
 
+void HearStructureChanges(QWidget& window, bool hear) {
+    xcb_connection_t* connection = X11Connection();
+    if (!connection) return;
+    const auto id = static_cast<xcb_window_t>(window.winId());
+    xcb_get_window_attributes_reply_t* attributes = xcb_get_window_attributes_reply(
+        connection, xcb_get_window_attributes(connection, id), nullptr);
+    if (!attributes) return;
+    std::uint32_t mask = attributes->your_event_mask;
+    std::free(attributes);
+    if (hear) {
+        mask |= XCB_EVENT_MASK_STRUCTURE_NOTIFY;
+    } else {
+        mask &= ~std::uint32_t(XCB_EVENT_MASK_STRUCTURE_NOTIFY);
+    }
+    xcb_change_window_attributes(connection, id, XCB_CW_EVENT_MASK, &mask);
+    xcb_flush(connection);
+}
+
 xcb_window_t RootWindow(xcb_connection_t* connection) {
     return xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
 }

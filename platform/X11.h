@@ -32,6 +32,9 @@ const Event* XcbEvent(const QByteArray& eventType, void* message, std::uint8_t t
 xcb_window_t RootWindow(xcb_connection_t* connection);
 // Moves the widget's native window; false off X11.
 bool MoveNativeWindow(QWidget& window, QPoint topLeft);
+// Turns on or off the toolkit's notices of the window's moves, restacking,
+// mapping and unmapping; nothing off X11.
+void HearStructureChanges(QWidget& window, bool hear);
 // Adds events to those the toolkit already hears from the root window.
 void AddRootEvents(xcb_connection_t* connection, std::uint32_t mask);
 // The window the window manager names active; 0 when none or no window

@@ -333,6 +333,55 @@ private slots:
         QCOMPARE(round.phase, game::TurnPhase::Ready);
     }
 
+    // The window moves once a frame of two steps, to the last step it may show.
+    void aFrameMovesTheWindowToItsLastStep() {
+        const Placement bunker = Obstacle(Placement::Kind::Bunker, 782, 300);
+        const Placement water = Obstacle(Placement::Kind::Water, 1000, 300);
+        struct Row {
+            const char* name;
+            RoundState round;
+            HolePlan hole;
+            int steps;
+            Rest rest;
+            QPointF window;
+        };
+        const Row rows[] = {
+            {"in the air", Flying(1000, 5000, 14, -9), kOpenField, 2, Rest::Moving, {1028, 4985}},
+            {"resting on the first step",
+             Flying(1000, kRestY - 5, 2, 5),
+             With({}, {bunker}),
+             1,
+             Rest::InBunker,
+             {500, kRestY}},
+            {"dipping into the cup on the first step",
+             Rolling(1000, 10.526316f, 5, 0, 1050),
+             kOpenField,
+             1,
+             Rest::Moving,
+             {1011, kGround}},
+            {"water on the second step",
+             Flying(1000, kRestY - 8, 2, 5),
+             With({}, {}, {water}),
+             2,
+             Rest::InWater,
+             {1002, kRestY - 2}},
+        };
+        const auto text = [](const char* name, int steps, Rest rest, double left, double top) {
+            return QStringLiteral("%1: %2 steps, rest %3, window at %4, %5")
+                .arg(name)
+                .arg(steps)
+                .arg(int(rest))
+                .arg(left)
+                .arg(top);
+        };
+        for (Row row : rows) {
+            const game::FrameResult frame = game::FlightFrame(row.round, row.hole, kWidth, 500, 0);
+            QCOMPARE(
+                text(row.name, frame.steps, frame.last.rest, frame.windowLeft, frame.windowTop),
+                text(row.name, row.steps, row.rest, row.window.x(), row.window.y()));
+        }
+    }
+
     void cupSpanIncludesBothEdges() {
         QVERIFY(game::SpansCup(5000, 80, 5000));
         QVERIFY(game::SpansCup(4920, 80, 5000));

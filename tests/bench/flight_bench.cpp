@@ -1,5 +1,5 @@
 // Plays one hole on the real display with real sleeping and prints how evenly
-// the flight steps come, what a step costs, and how much processor the
+// the ball's moves come in flight, what a step costs, and how much processor the
 // control bar takes while it waits for the first press and while its gauges run.
 // Given the process ids of the X server and the window manager
 // (QUORVANE_BENCH_XSERVER, QUORVANE_BENCH_WM), it prints what a flight costs
@@ -147,7 +147,7 @@ protected:
     }
 
 private:
-    // Each step that moves the ball a pixel or more moves its window; the
+    // Each frame that moves the ball a pixel or more moves its window; the
     // flight's processor time runs from its first move to its last.
     void OnBallMoved() {
         if (game_.Round().phase != game::TurnPhase::InPlay) return;
@@ -272,7 +272,7 @@ int main(int argc, char** argv) {
                 messages.isEmpty() ? "no" : "yes");
     if (!folder.isEmpty()) return 0;
     std::printf("ball moves measured: %zu\n", player.periodsMs.size());
-    std::printf("step period ms: median %.2f  p95 %.2f  max %.2f\n",
+    std::printf("move period ms: median %.2f  p95 %.2f  max %.2f\n",
                 Percentile(player.periodsMs, 0.5), Percentile(player.periodsMs, 0.95),
                 Percentile(player.periodsMs, 1.0));
     std::printf("paints in flight: %d\n", player.paintsInFlight);
