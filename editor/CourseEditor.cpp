@@ -37,8 +37,7 @@ CourseEditor::CourseEditor(const CourseFiles& files, const FieldSetup& setup)
       draft_(opened_.rows),
       window_(draft_.History(), QFileInfo(files.source).fileName()) {
     window_.ToolButton(tool_)->setChecked(true);
-    window_.PlaceAbove(setup.groundY - StripInput::kHeightAboveGround - kWindowGapTwips,
-                       setup.screenWidth);
+    PlaceWindow();
     connect(&draft_, &CourseDraft::rowChanged, this, &CourseEditor::ShowRowChange);
     connect(&window_, &EditorWindow::holeChosen, this, &CourseEditor::ShowHole);
     connect(&window_, &EditorWindow::parChosen, this, [this](int par) {
@@ -81,6 +80,20 @@ void CourseEditor::SetShown(bool shown) {
     Refresh();
     window_.show();
     window_.activateWindow();
+}
+
+void CourseEditor::FollowScreen(const FieldSetup& setup) {
+    setup_ = setup;
+    PlaceWindow();
+    if (!field_) return;
+    stroke_ = 0;
+    MakeField();
+    Refresh();
+}
+
+void CourseEditor::PlaceWindow() {
+    window_.PlaceAbove(setup_.groundY - StripInput::kHeightAboveGround - kWindowGapTwips,
+                       setup_.screenWidth);
 }
 
 void CourseEditor::MakeField() {

@@ -38,6 +38,9 @@ public:
     void Open();
     // The field goes while the hole is tried, and comes back as it was.
     void SetShown(bool shown);
+    // A new screen or work area: the hole is laid out again where the field
+    // now lies, and a drag in progress ends.
+    void FollowScreen(const FieldSetup& setup);
     // False, with a message, when nothing was written.
     bool Save();
     // Asks about unsaved changes; true when the editor may close.
@@ -59,6 +62,7 @@ signals:
 
 private:
     void MakeField();
+    void PlaceWindow();
     void ShowHole(int hole);
     void ShowRowChange(int hole);
     void Refresh();

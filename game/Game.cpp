@@ -1,8 +1,5 @@
 #include "game/Game.h"
 
-#include <QGuiApplication>
-#include <QScreen>
-
 #include "courses/CourseSets.h"
 #include "courses/HoleString.h"
 #include "desktop/Stacking.h"
@@ -23,16 +20,7 @@ Game::Game(const settings::Settings& settings, const QString& commandLineHole, R
       history_(std::move(history)),
       stacking_(settings.alwaysTop) {
     connect(&ball_, &holeview::BallWindow::pressed, this, &Game::OnBallPressed);
-    if (QScreen* screen = QGuiApplication::primaryScreen()) WatchScreen(screen);
-    connect(qGuiApp, &QGuiApplication::primaryScreenChanged, this, [this](QScreen* screen) {
-        WatchScreen(screen);
-        ScreenChanged();
-    });
-}
-
-void Game::WatchScreen(QScreen* screen) {
-    connect(screen, &QScreen::geometryChanged, this, &Game::ScreenChanged);
-    connect(screen, &QScreen::availableGeometryChanged, this, &Game::ScreenChanged);
+    platform::WatchScreen(this, [this] { ScreenChanged(); });
 }
 
 Game::~Game() = default;

@@ -23,8 +23,6 @@
 #include "scorecard/ScoreWindow.h"
 #include "settings/Settings.h"
 
-class QScreen;
-
 namespace controlbar {
 class ControlBar;
 }
@@ -88,7 +86,6 @@ private:
     void ShowFirstHole();
     void LayOutHole();
     void FollowScreen();
-    void WatchScreen(QScreen* screen);
     void LoadRows();
     void PlayShot();
     std::optional<controlbar::ShotValues> TakeAim();

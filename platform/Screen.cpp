@@ -1,5 +1,6 @@
 #include "platform/Screen.h"
 
+#include <QAbstractNativeEventFilter>
 #include <QGuiApplication>
 #include <QScreen>
 #include <cstdlib>
@@ -66,6 +67,40 @@ std::optional<ScreenMetrics> RootWindowMetrics() {
     return metrics;
 }
 
+// With no output switched on, the toolkit's screen has no size and never hears
+// of a new work area; the window manager still says it on the root window.
+// Some window managers write the same work area again: that is no change.
+class WorkAreaWatch : public QObject, public QAbstractNativeEventFilter {
+public:
+    WorkAreaWatch(QObject* receiver, std::function<void()> changed, xcb_connection_t* connection)
+        : QObject(receiver),
+          changed_(std::move(changed)),
+          root_(RootWindow(connection)),
+          workArea_(Atom(connection, "_NET_WORKAREA")),
+          seen_(CurrentScreen().workAreaPx) {
+        AddRootEvents(connection, XCB_EVENT_MASK_PROPERTY_CHANGE);
+        qGuiApp->installNativeEventFilter(this);
+    }
+
+    bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) override {
+        const auto* change =
+            XcbEvent<xcb_property_notify_event_t>(eventType, message, XCB_PROPERTY_NOTIFY);
+        if (!change || change->window != root_ || change->atom != workArea_) return false;
+        const QRect workArea = CurrentScreen().workAreaPx;
+        if (workArea != seen_) {
+            seen_ = workArea;
+            changed_();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> changed_;
+    xcb_window_t root_;
+    xcb_atom_t workArea_;
+    QRect seen_;
+};
+
 }  // namespace
 
 ScreenMetrics CurrentScreen() {
@@ -108,6 +143,23 @@ int ScreenHeightTwips() {
 int WorkAreaBottomPx() {
     const ScreenMetrics m = CurrentScreen();
     return m.workAreaPx.isValid() ? m.workAreaPx.y() + m.workAreaPx.height() : m.heightPx;
+}
+
+void WatchScreen(QObject* receiver, const std::function<void()>& changed) {
+    const auto watch = [receiver, changed](QScreen* screen) {
+        if (!screen) return;
+        QObject::connect(screen, &QScreen::geometryChanged, receiver, changed);
+        QObject::connect(screen, &QScreen::availableGeometryChanged, receiver, changed);
+    };
+    watch(QGuiApplication::primaryScreen());
+    QObject::connect(qGuiApp, &QGuiApplication::primaryScreenChanged, receiver,
+                     [watch, changed](QScreen* screen) {
+                         watch(screen);
+                         changed();
+                     });
+    if (xcb_connection_t* connection = X11Connection()) {
+        new WorkAreaWatch(receiver, changed, connection);
+    }
 }
 
 }  // namespace platform

@@ -252,6 +252,31 @@ private slots:
         platform::SetQuestionHook({});
     }
 
+    // Following a new screen lays the hole out as opening the editor there would.
+    void theEditorFollowsTheScreen() {
+        testing::TestEnvironment env;
+        env.writeFile(u"USER.TXT"_s, CourseFile());
+        const editor::CourseFiles files{env.filePath(u"USER.TXT"_s), QString()};
+        const editor::FieldSetup moved{testing::kGroundY - 600, 15360, qRgb(255, 0, 255)};
+        editor::CourseEditor followed(files, {testing::kGroundY, 19200, qRgb(255, 0, 255)});
+        followed.Open();
+        emit followed.Field()->Input().pressed(20);
+        followed.FollowScreen(moved);
+        emit followed.Field()->Input().dragged(30);  // the drag ended with the old field
+        editor::CourseEditor opened(files, moved);
+        opened.Open();
+        emit opened.Field()->Input().pressed(20);
+        const auto geometry = [](const platform::GameWindow& w) {
+            return QRectF(w.Left(), w.Top(), w.Width(), w.Height());
+        };
+        QCOMPARE(followed.CurrentRow(), opened.CurrentRow());
+        QCOMPARE(ObstaclesOf(followed.Field()->View()), ObstaclesOf(opened.Field()->View()));
+        QCOMPARE(geometry(followed.Field()->View().Strip()),
+                 geometry(opened.Field()->View().Strip()));
+        QCOMPARE(geometry(followed.Field()->Tee()), geometry(opened.Field()->Tee()));
+        QCOMPARE(followed.Window().pos(), opened.Window().pos());
+    }
+
     // A file not read whole opens with what was wrong and is never replaced.
     void aFileNotReadWholeIsKept() {
         testing::TestEnvironment env;
