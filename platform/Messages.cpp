@@ -55,8 +55,7 @@ void ShowMessage(const QString& text, const QString& title, Focus focus) {
     // A modal window is activated as it opens; this one waits, without the
     // keyboard, until the player clicks it.
     box.setWindowModality(Qt::NonModal);
-    box.setAttribute(Qt::WA_ShowWithoutActivating);
-    WaitQuietly(box);
+    WaitForPlayer(box);
     QEventLoop answered;
     QObject::connect(&box, &QMessageBox::finished, &answered, &QEventLoop::quit);
     box.show();

@@ -1,11 +1,14 @@
 #include "platform/QuietWindow.h"
 
 #include <QAbstractNativeEventFilter>
-#include <QGuiApplication>
+#include <QApplication>
+#include <QCursor>
+#include <QTimer>
 #include <QWidget>
 #include <algorithm>
 #include <cstdlib>
 
+#include "platform/WindowFlags.h"
 #include "platform/X11.h"
 
 namespace platform {
@@ -13,6 +16,7 @@ namespace {
 
 constexpr std::uint32_t kRemove = 0;
 constexpr std::uint32_t kFromApplication = 1;
+constexpr int kPressWaitMs = 100;
 
 class Quiet : public QObject, public QAbstractNativeEventFilter {
 public:
@@ -70,10 +74,86 @@ private:
     xcb_atom_t attention_;
 };
 
+// Some window managers (icewm, fluxbox) give the keyboard to every new window,
+// whatever it asks. Refusing the keyboard outright would cost the click under
+// others (mutter passes none to such a dialog), so until the player presses on
+// the window, it asks the window manager to activate again the window the
+// player was at. A press anywhere on it, its buttons and text included, takes
+// the keyboard.
+class KeyboardBack : public QObject, public QAbstractNativeEventFilter {
+public:
+    KeyboardBack(QWidget& window, xcb_connection_t* connection)
+        : QObject(&window),
+          window_(window),
+          connection_(connection),
+          playersWindow_(ActiveWindow(connection)) {
+        qApp->installEventFilter(this);
+        qGuiApp->installNativeEventFilter(this);
+    }
+    ~KeyboardBack() override { qGuiApp->removeNativeEventFilter(this); }
+
+protected:
+    // A window manager that activates a window at a click does so before the
+    // click reaches it: with the pointer over the window, a press is given a
+    // moment to arrive.
+    bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) override {
+        const auto* focus = XcbEvent<xcb_focus_in_event_t>(eventType, message, XCB_FOCUS_IN);
+        if (!focus || focusSeen_ || focus->mode != XCB_NOTIFY_MODE_NORMAL ||
+            focus->event != static_cast<xcb_window_t>(window_.winId())) {
+            return false;
+        }
+        focusSeen_ = true;
+        const bool pressMayCome = window_.frameGeometry().contains(QCursor::pos());
+        QTimer::singleShot(pressMayCome ? kPressWaitMs : 0, this, [this] {
+            if (!pressed_ && playersWindow_) ActivatePlayersWindow();
+        });
+        return false;
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::MouseButtonPress || !watched->isWidgetType() ||
+            static_cast<QWidget*>(watched)->window() != &window_ || pressed_) {
+            return false;
+        }
+        pressed_ = true;
+        window_.activateWindow();
+        TakeKeyboard(window_);
+        return false;
+    }
+
+private:
+    void ActivatePlayersWindow() {
+        constexpr std::uint32_t kFromPager = 2;
+        xcb_client_message_event_t request{};
+        request.response_type = XCB_CLIENT_MESSAGE;
+        request.format = 32;
+        request.window = playersWindow_;
+        request.type = Atom(connection_, "_NET_ACTIVE_WINDOW");
+        request.data.data32[0] = kFromPager;
+        request.data.data32[1] = XCB_CURRENT_TIME;
+        xcb_send_event(connection_, 0, RootWindow(connection_),
+                       XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                       reinterpret_cast<const char*>(&request));
+        xcb_flush(connection_);
+    }
+
+    QWidget& window_;
+    xcb_connection_t* connection_;
+    xcb_window_t playersWindow_;
+    bool focusSeen_ = false;
+    bool pressed_ = false;
+};
+
 }  // namespace
 
 void WaitQuietly(QWidget& window) {
     if (xcb_connection_t* connection = X11Connection()) new Quiet(window, connection);
+}
+
+void WaitForPlayer(QWidget& window) {
+    window.setAttribute(Qt::WA_ShowWithoutActivating);
+    WaitQuietly(window);
+    if (xcb_connection_t* connection = X11Connection()) new KeyboardBack(window, connection);
 }
 
 }  // namespace platform

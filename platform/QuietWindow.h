@@ -12,4 +12,8 @@ namespace platform {
 // the mark back. Does nothing off X11.
 void WaitQuietly(QWidget& window);
 
+// Before the window is shown: it opens without taking the keyboard, waits
+// quietly, and takes the keyboard when the player presses on it.
+void WaitForPlayer(QWidget& window);
+
 }  // namespace platform

@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
 # With the player at another program, the next bar opens without taking the
 # keyboard, its lamp black; a click on the bar, or on the ball, hands it the
-# keyboard. While the player stays with the game, every bar takes it.
+# keyboard. While the player stays with the game, every bar takes it. A
+# hole-out message waits the same way, under openbox and under icewm and
+# fluxbox where installed: they give the keyboard to every new window.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/desktops.sh"
 
 # Another program's window, the one the player turns to.
 start_other_program() {
@@ -85,23 +88,31 @@ wait_focus "$bar" 5 || fail "the bar did not take the keyboard with the player a
 # A hole-out message follows the same rule. On a 1024-pixel screen this hole's
 # cup lies two cells from the tee with water beyond: a strong shot lands in
 # the water and is put back over the cup.
-kill "${E2E_PIDS[@]: -1}" 2>/dev/null || true
-start_desktop 1024x768
-start_other_program
-"$E2E_DIR/quorvane" "2TP$(printf 'W%.0s' {1..98})" >"$E2E_DIR/out.log" 2>&1 &
-E2E_PIDS+=($!)
-bar="$(wait_window '^Quorvane [#@*][0-9]' 20)" || fail "no bar on the water hole"
-wait_focus "$bar" 5 || fail "the bar on the water hole did not take the keyboard"
-ball="$(wait_window '^Quorvane ball$' 5)"
-read -r _ tee_y _ _ <<<"$(window_geometry "$ball")"
-xdotool key space; sleep 0.22; xdotool key space; sleep 0.45; xdotool key space
-wait_gone "$bar" 5 || fail "the bar did not close after the water shot"
-wait_until 5 ball_airborne || fail "the ball did not take off over the water"
-xdotool mousemove --window "$other" 30 12 click 1
-box="$(wait_window '^Quorvane$' 20)" || fail "no hole-out message"
-keeps_focus_while_shown "$box" "$other" || fail "the hole-out message took the keyboard"
-read -r x y _ _ <<<"$(window_geometry "$box")"
-xdotool mousemove $((x + 20)) $((y + 20)) click 1
-wait_focus "$box" 5 || fail "a click on the message did not give it the keyboard"
-echo "a hole-out message waits without the keyboard until clicked"
+message_waits() {
+    kill "${E2E_PIDS[@]: -1}" 2>/dev/null || true
+    start_window_manager "$1" 1024x768
+    start_other_program
+    "$E2E_DIR/quorvane" "2TP$(printf 'W%.0s' {1..98})" >"$E2E_DIR/out.log" 2>&1 &
+    E2E_PIDS+=($!)
+    bar="$(wait_window '^Quorvane [#@*][0-9]' 20)" || fail "$1: no bar on the water hole"
+    wait_focus "$bar" 5 || fail "$1: the bar on the water hole did not take the keyboard"
+    ball="$(wait_window '^Quorvane ball$' 5)"
+    read -r _ tee_y _ _ <<<"$(window_geometry "$ball")"
+    xdotool key space; sleep 0.22; xdotool key space; sleep 0.45; xdotool key space
+    wait_gone "$bar" 5 || fail "$1: the bar did not close after the water shot"
+    wait_until 5 ball_airborne || fail "$1: the ball did not take off over the water"
+    xdotool mousemove --window "$other" 30 12 click 1
+    wait_focus "$other" 5 || fail "$1: the other program did not get the keyboard"
+    box="$(wait_window '^Quorvane$' 20)" || fail "$1: no hole-out message"
+    keeps_focus_while_shown "$box" "$other" || fail "$1: the hole-out message took the keyboard"
+    read -r x y _ _ <<<"$(window_geometry "$box")"
+    xdotool mousemove $((x + 20)) $((y + 20)) click 1
+    wait_focus "$box" 5 || fail "$1: a click on the message did not give it the keyboard"
+    echo "$1: a hole-out message waits without the keyboard until clicked"
+}
+
+message_waits openbox
+for manager in icewm fluxbox; do
+    if window_manager_installed "$manager"; then message_waits "$manager"; fi
+done
 echo "focus_e2e passed"
