@@ -50,7 +50,8 @@ constexpr int kStepsPerFrame = 2;
 struct FrameResult {
     StepResult last;  // the frame's last step
     int steps = 0;
-    // Where the ball window goes: the last step above ground or water.
+    // Where the ball window goes: where the last step put it; for water, where
+    // the step before left it, to sink there.
     double windowLeft = 0;
     double windowTop = 0;
 };

@@ -69,8 +69,8 @@ private:
     QList<Box> boxes_;
 };
 
-// While the ball flies it moves itself a hundred times a second and knows
-// where it is: the X server need not tell it of every move, which would wake
+// While the ball flies it moves itself fifty times a second and knows where
+// it is: the X server need not tell it of every move, which would wake
 // the toolkit's reader thread each time. Whoever shows or hides the window
 // meanwhile ends this first, or the toolkit would not hear of it.
 class QuietMoves {
