@@ -16,6 +16,7 @@ namespace {
 
 constexpr std::uint32_t kRemove = 0;
 constexpr std::uint32_t kFromApplication = 1;
+constexpr std::uint32_t kFromPager = 2;
 constexpr int kPressWaitMs = 100;
 
 class Quiet : public QObject, public QAbstractNativeEventFilter {
@@ -54,18 +55,8 @@ private:
     }
 
     void TakeBack() {
-        xcb_client_message_event_t request{};
-        request.response_type = XCB_CLIENT_MESSAGE;
-        request.format = 32;
-        request.window = window_;
-        request.type = state_;
-        request.data.data32[0] = kRemove;
-        request.data.data32[1] = attention_;
-        request.data.data32[3] = kFromApplication;
-        xcb_send_event(connection_, 0, RootWindow(connection_),
-                       XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
-                       reinterpret_cast<const char*>(&request));
-        xcb_flush(connection_);
+        AskWindowManager(connection_, window_, "_NET_WM_STATE",
+                         {kRemove, attention_, 0, kFromApplication, 0});
     }
 
     xcb_connection_t* connection_;
@@ -123,18 +114,8 @@ protected:
 
 private:
     void ActivatePlayersWindow() {
-        constexpr std::uint32_t kFromPager = 2;
-        xcb_client_message_event_t request{};
-        request.response_type = XCB_CLIENT_MESSAGE;
-        request.format = 32;
-        request.window = playersWindow_;
-        request.type = Atom(connection_, "_NET_ACTIVE_WINDOW");
-        request.data.data32[0] = kFromPager;
-        request.data.data32[1] = XCB_CURRENT_TIME;
-        xcb_send_event(connection_, 0, RootWindow(connection_),
-                       XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
-                       reinterpret_cast<const char*>(&request));
-        xcb_flush(connection_);
+        AskWindowManager(connection_, playersWindow_, "_NET_ACTIVE_WINDOW",
+                         {kFromPager, XCB_CURRENT_TIME, 0, 0, 0});
     }
 
     QWidget& window_;

@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QWidget>
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
@@ -54,6 +55,20 @@ void HearStructureChanges(QWidget& window, bool hear) {
 
 xcb_window_t RootWindow(xcb_connection_t* connection) {
     return xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+}
+
+void AskWindowManager(xcb_connection_t* connection, xcb_window_t window, const char* type,
+                      std::array<std::uint32_t, 5> data) {
+    xcb_client_message_event_t request{};
+    request.response_type = XCB_CLIENT_MESSAGE;
+    request.format = 32;
+    request.window = window;
+    request.type = Atom(connection, type);
+    std::copy(data.begin(), data.end(), request.data.data32);
+    xcb_send_event(connection, 0, RootWindow(connection),
+                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                   reinterpret_cast<const char*>(&request));
+    xcb_flush(connection);
 }
 
 void AddRootEvents(xcb_connection_t* connection, std::uint32_t mask) {

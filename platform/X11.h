@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <QPoint>
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -30,6 +31,10 @@ const Event* XcbEvent(const QByteArray& eventType, void* message, std::uint8_t t
 }
 
 xcb_window_t RootWindow(xcb_connection_t* connection);
+// A request about the window to the window manager: a client message of that
+// type sent to the root window.
+void AskWindowManager(xcb_connection_t* connection, xcb_window_t window, const char* type,
+                      std::array<std::uint32_t, 5> data);
 // Moves the widget's native window; false off X11.
 bool MoveNativeWindow(QWidget& window, QPoint topLeft);
 // Turns on or off the toolkit's notices of the window's moves, restacking,
